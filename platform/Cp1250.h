@@ -1,0 +1,21 @@
+#pragma once
+// Text is held as bytes of code page 1250 everywhere inside the program; these convert at the two
+// edges where Unicode is needed (widgets and the canvas).
+#include <QString>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+QString toUnicode(std::string_view cp1250);
+QChar toUnicode(char cp1250);
+
+// Characters that code page 1250 cannot hold become '?'; callers that must not lose text check
+// isCp1250Representable first.
+std::string toCp1250(QStringView text);
+char toCp1250(QChar c);
+
+bool isCp1250Representable(QChar c);
+bool isCp1250Representable(QStringView text);
+
+} // namespace platform

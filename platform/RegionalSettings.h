@@ -1,0 +1,25 @@
+#pragma once
+// The user's regional settings as the program reads them when it starts: separators and date and
+// time formats, as code page 1250 text. Tests install other settings with setRegionalSettings.
+#include <QDateTime>
+#include <QLocale>
+#include <string>
+
+namespace platform {
+
+struct RegionalSettings {
+    char decimalSeparator = '.';
+    char thousandSeparator = ',';
+    std::string shortDateFormat = "yyyy-MM-dd"; // a QDate::toString pattern
+    std::string longTimeFormat = "HH:mm:ss";    // a QTime::toString pattern
+
+    static RegionalSettings fromLocale(const QLocale& locale);
+};
+
+const RegionalSettings& regionalSettings();
+void setRegionalSettings(const RegionalSettings& settings);
+
+// The date in the short date format, as code page 1250 text.
+std::string formatShortDate(const QDate& date);
+
+} // namespace platform

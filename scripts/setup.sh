@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Makes this machine able to build and run KF2718: the Debian packages it needs and the fontconfig
+# entry for the Tahoma font. Quick when everything is already there. Sourced by run.sh and test.sh.
+set -euo pipefail
+
+KF_PACKAGES=(
+    cmake g++ qt6-base-dev qt6-base-dev-tools libjpeg62-turbo-dev libssl-dev libgtest-dev libgmock-dev
+    libbenchmark-dev ccache ninja-build
+    fonts-liberation2 fonts-wine fonts-dejavu-core fontconfig
+    cups cups-client printer-driver-cups-pdf poppler-utils xvfb xauth
+)
+
+kf_missing_packages() {
+    local missing=()
+    for p in "${KF_PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    done
+    echo "${missing[@]:-}"
+}
+
+kf_setup() {
+    local missing
+    missing=$(kf_missing_packages)
+    if [ -n "$missing" ]; then
+        if [ "$(id -u)" -eq 0 ]; then
+            echo "Installing: $missing"
+            export DEBIAN_FRONTEND=noninteractive
+            apt-get update -qq
+            # shellcheck disable=SC2086
+            apt-get install -y -qq --no-install-recommends $missing >/dev/null
+        else
+            echo "These Debian packages are missing: $missing" >&2
+            echo "Run this script as root once, or: sudo apt-get install $missing" >&2
+            return 1
+        fi
+    fi
+    # fonts-wine installs Tahoma into a folder that fontconfig does not scan.
+    local conf=/etc/fonts/conf.d/09-wine-fonts.conf
+    if [ ! -f "$conf" ] && [ "$(id -u)" -eq 0 ]; then
+        cat >"$conf" <<'XML'
+<?xml version="1.0"?><!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">
+<fontconfig><dir>/usr/share/wine/fonts</dir></fontconfig>
+XML
+        fc-cache -f >/dev/null
+    fi
+    if ! fc-list 2>/dev/null | grep -qi tahoma; then
+        echo "Warning: fontconfig does not know the Tahoma font (see /usr/share/wine/fonts)." >&2
+    fi
+}
+
+# kf_build <build dir> [extra cmake arguments]
+kf_build() {
+    local dir=$1
+    shift
+    local generator=()
+    command -v ninja >/dev/null && [ ! -f "$dir/Makefile" ] && generator=(-G Ninja)
+    if [ ! -f "$dir/CMakeCache.txt" ]; then
+        cmake -S "$KF_ROOT" -B "$dir" "${generator[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    fi
+    cmake --build "$dir" --parallel "$(nproc)"
+}

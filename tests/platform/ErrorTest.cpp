@@ -1,0 +1,38 @@
+#include "platform/Error.h"
+#include "platform/ErrorReport.h"
+
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+TEST(StrToInt, AcceptsThePlatformsIntegerForms) {
+    EXPECT_EQ(strToInt("0"), 0);
+    EXPECT_EQ(strToInt("-12"), -12);
+    EXPECT_EQ(strToInt("+7"), 7);
+    EXPECT_EQ(strToInt("  42"), 42);
+    EXPECT_EQ(strToInt("$1F"), 31);
+    EXPECT_EQ(strToInt("0x10"), 16);
+    EXPECT_EQ(strToInt("2147483647"), 2147483647);
+    EXPECT_EQ(strToInt("-2147483648"), -2147483647 - 1);
+}
+
+TEST(StrToInt, RejectsOtherTextWithTheConversionMessage) {
+    for (const char* bad : {"", " ", "1 ", "1,5", "abc", "2147483648", "-", "$", "1e3"}) {
+        try {
+            strToInt(bad);
+            ADD_FAILURE() << "accepted '" << bad << "'";
+        } catch (const ConvertError& e) {
+            EXPECT_EQ(std::string(e.what()),
+                      std::string("'") + bad + "' is not a valid integer value");
+        }
+    }
+}
+
+TEST(ErrorReport, FullStopIsAddedAfterCharactersThatSortAfterIt) {
+    EXPECT_EQ(errorReportText("Invalid file format"), "Invalid file format.");
+    EXPECT_EQ(errorReportText("Nincs ment\xE9s!           ."), "Nincs ment\xE9s!           .");
+    EXPECT_EQ(errorReportText("Hiba!"), "Hiba!");                  // '!' sorts before '.'
+    EXPECT_EQ(errorReportText("t\xE9tel \xE1"), "t\xE9tel \xE1."); // accented letters sort after
+    EXPECT_EQ(errorReportText("(1)"), "(1)");                      // ')' sorts before '.'
+    EXPECT_EQ(errorReportText(""), "");
+}

@@ -1,0 +1,34 @@
+#include "platform/RegionalSettings.h"
+#include "platform/Beep.h"
+
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+TEST(RegionalSettings, HungarianLocaleGivesCommaAndNoBreakSpace) {
+    const RegionalSettings hu =
+        RegionalSettings::fromLocale(QLocale(QLocale::Hungarian, QLocale::Hungary));
+    EXPECT_EQ(hu.decimalSeparator, ',');
+    EXPECT_EQ(static_cast<unsigned char>(hu.thousandSeparator), 0xA0);
+    const RegionalSettings c = RegionalSettings::fromLocale(QLocale::c());
+    EXPECT_EQ(c.decimalSeparator, '.');
+    EXPECT_NE(c.thousandSeparator, c.decimalSeparator);
+}
+
+TEST(RegionalSettings, InstalledSettingsFormatTheShortDate) {
+    const RegionalSettings saved = regionalSettings();
+    RegionalSettings s;
+    s.shortDateFormat = "yyyy.MM.dd.";
+    setRegionalSettings(s);
+    EXPECT_EQ(formatShortDate(QDate(2026, 3, 1)), "2026.03.01.");
+    setRegionalSettings(saved);
+}
+
+TEST(Beep, AnInstalledHandlerReplacesTheSound) {
+    int beeps = 0;
+    auto previous = setBeepHandler([&] { ++beeps; });
+    beep();
+    beep();
+    setBeepHandler(previous);
+    EXPECT_EQ(beeps, 2);
+}
