@@ -1,5 +1,7 @@
 // One main for every test executable: widget tests need a QApplication, and without a display Qt
 // aborts unless it is told to draw offscreen.
+#include "platform/FontSubstitutes.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -9,5 +11,6 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName("KF2718");
+    platform::installFontSubstitutes();
     return RUN_ALL_TESTS();
 }

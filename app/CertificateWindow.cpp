@@ -1,0 +1,267 @@
+#include "app/CertificateWindow.h"
+
+#include "app/BevelPanel.h"
+#include "app/FormText.h"
+#include "app/LineBufferWindow.h"
+#include "app/StandInNumEdit.h"
+#include "app/StandInUiFill.h"
+#include "controls/Edit.h"
+#include "platform/Color.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QWheelEvent>
+#include <cstdio>
+#include <cstdlib>
+
+namespace app {
+namespace {
+
+using platform::TColor;
+
+constexpr TColor kWindowColor = 10008261;
+constexpr TColor kPanel1Color = 13624810;
+constexpr TColor kActiveStart = 9758459;
+constexpr TColor kActiveEnd = 1414638;
+constexpr TColor kActiveText = 0;
+constexpr TColor kInactiveFill = 12505042;
+constexpr TColor kInactiveText = 4542543;
+constexpr int kContentHeight = 489; // the lower edge of Panel1
+constexpr int kWheelStep = 20;
+
+QFont pixelFont(const QString& family, int pixels, bool bold = false) {
+    QFont font(family);
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+void setColor(QWidget* w, TColor color) {
+    QPalette palette = w->palette();
+    palette.setColor(QPalette::Window, platform::toQColor(color));
+    w->setPalette(palette);
+    w->setAutoFillBackground(true);
+}
+
+QLabel* makeLabel(QWidget* parent, int left, int top, const char* utf8, const QFont& font) {
+    auto* label = new QLabel(QString::fromUtf8(utf8), parent);
+    label->setFont(font);
+    label->move(left, top);
+    label->adjustSize(); // labels size themselves to their text
+    return label;
+}
+
+template <class Edit>
+Edit* makeEdit(QWidget* parent, int left, int top, int width, const char* text) {
+    auto* edit = new Edit(parent);
+    edit->setGeometry(left, top, width, 21);
+    edit->setText(QString::fromUtf8(text));
+    return edit;
+}
+
+TUiFill* makeCaption(QWidget* parent, const char* utf8) {
+    auto* fill = new TUiFill(parent);
+    fill->setGeometry(1, 0, 703, 27);
+    fill->Caption = QString::fromUtf8(utf8);
+    fill->setFont(pixelFont(QStringLiteral("Tahoma"), 13, true));
+    fill->SetGradientColor(kActiveStart);
+    fill->SetGradientEndColor(kActiveEnd);
+    fill->SetCaptionFontColor(platform::clWindowText);
+    return fill;
+}
+
+void showActive(TUiFill* active, TUiFill* inactive) {
+    active->SetGradientColor(kActiveStart);
+    active->SetGradientEndColor(kActiveEnd);
+    active->SetCaptionFontColor(kActiveText);
+    inactive->SetGradientColor(kInactiveFill);
+    inactive->SetGradientEndColor(kInactiveFill);
+    inactive->SetCaptionFontColor(kInactiveText);
+}
+
+} // namespace
+
+TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(
+        QString::fromUtf8("Elektronikus nyomtatvány - Tölgyesvárhely Polgármesteri Hivatal"));
+    // A sizeable frame whose only border icon is the system menu with its close button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
+    setGeometry(142, 122, 811, 558);
+
+    scrollBox_ = new QScrollArea(this);
+    scrollBox_->setFrameShape(QFrame::NoFrame);
+    scrollBox_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scrollBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    scrollBox_->setWidgetResizable(true);
+    auto* content = new QWidget;
+    content->setMinimumHeight(kContentHeight);
+    setColor(content, kWindowColor);
+    scrollBox_->setWidget(content);
+    setCentralWidget(scrollBox_);
+    qApp->installEventFilter(this);
+
+    createComponents(content);
+    createMenu();
+    setTabOrder();
+    connect(qApp, &QApplication::focusChanged, this, &TForm1::onFocusChanged);
+}
+
+TForm1::~TForm1() = default;
+
+template <class T>
+T* TForm1::add(T* component, const char* name) {
+    component->setObjectName(QString::fromLatin1(name));
+    components_.push_back(component);
+    return component;
+}
+
+void TForm1::createComponents(QWidget* content) {
+    const QFont arial15 = pixelFont(QStringLiteral("Arial"), 15);
+    const QFont arial27 = pixelFont(QStringLiteral("Arial"), 27, true);
+
+    Panel1 = add(new BevelPanel(content, BevelPanel::Bevel::Raised), "Panel1");
+    Panel1->setGeometry(16, 16, 761, 473);
+    setColor(Panel1, kPanel1Color);
+    Label9 = add(makeLabel(Panel1, 24, 18, "MUNKÁLTATÓI IGAZOLÁS", arial27), "Label9");
+    Label10 = add(makeLabel(Panel1, 640, 18, "KF2718", arial27), "Label10");
+
+    Panel2 = add(new BevelPanel(Panel1, BevelPanel::Bevel::Lowered), "Panel2");
+    Panel2->setGeometry(24, 64, 705, 113);
+    Label1 = add(makeLabel(Panel2, 24, 72, "Cím:", arial15), "Label1");
+    UiFill1 = add(makeCaption(Panel2, "    I. A MUNKÁLTATÓ"), "UiFill1");
+    Label3 = add(makeLabel(Panel2, 24, 48, "Név:", arial15), "Label3");
+    Edit1 = add(makeEdit<controls::TEdit>(Panel2, 64, 48, 625, "-"), "Edit1");
+    Edit2 = add(makeEdit<controls::TEdit>(Panel2, 64, 72, 625, "-"), "Edit2");
+
+    Panel3 = add(new BevelPanel(Panel1, BevelPanel::Bevel::Lowered), "Panel3");
+    Panel3->setGeometry(24, 192, 705, 257);
+    UiFill2 = add(makeCaption(Panel3, "     II. A MUNKAVÁLLALÓ"), "UiFill2");
+    Label2 = add(makeLabel(Panel3, 24, 48, "Név:", arial15), "Label2");
+    Label4 = add(makeLabel(Panel3, 24, 112, "Beosztás:", arial15), "Label4");
+    Label5 = add(makeLabel(Panel3, 24, 152, "Mióta áll alkalmazásban:", arial15), "Label5");
+    Label6 =
+        add(makeLabel(Panel3, 24, 192,
+                      "Az utolsó 3 havi nettó jövedelem átlaga (családi pótlék nélkül):", arial15),
+            "Label6");
+    Label7 = add(makeLabel(Panel3, 536, 194, "Ft.", arial15), "Label7");
+    Label8 = add(makeLabel(Panel3, 328, 48, "Leánykori név:", arial15), "Label8");
+    Label11 = add(makeLabel(Panel3, 24, 216, "Családi pótlék összege:", arial15), "Label11");
+    Label12 = add(makeLabel(Panel3, 296, 218, "Ft.", arial15), "Label12");
+    Label13 = add(makeLabel(Panel3, 24, 72, "Cím:", arial15), "Label13");
+    Edit3 = add(makeEdit<controls::TEdit>(Panel3, 64, 48, 257, ""), "Edit3");
+    Edit4 = add(makeEdit<controls::TEdit>(Panel3, 104, 112, 585, ""), "Edit4");
+    Edit5 = add(makeEdit<controls::TEdit>(Panel3, 192, 152, 145, ""), "Edit5");
+    NumEdit1 = add(new TNumEdit(Panel3), "NumEdit1");
+    NumEdit1->setGeometry(432, 192, 100, 21);
+    Edit6 = add(makeEdit<controls::TEdit>(Panel3, 432, 48, 257, ""), "Edit6");
+    NumEdit2 = add(new TNumEdit(Panel3), "NumEdit2");
+    NumEdit2->setGeometry(192, 216, 100, 21);
+    Edit7 = add(makeEdit<controls::TEdit>(Panel3, 64, 72, 625, ""), "Edit7");
+}
+
+void TForm1::createMenu() {
+    StyledMainMenu1 = add(new QMenuBar(this), "StyledMainMenu1");
+    setMenuBar(StyledMainMenu1);
+    const auto command = [this](const char* name, const char* caption) {
+        return add(StyledMainMenu1->addAction(QString::fromUtf8(caption)), name);
+    };
+    Nyomtats1 = command("Nyomtats1", "Nyomtatás");
+    Kitltsmentse1 = command("Kitltsmentse1", "Űrlap mentése");
+    Kitltttrlapbetltse1 = command("Kitltttrlapbetltse1", "Kitöltött űrlap betöltése");
+    Kilps1 = command("Kilps1", "Kilépés");
+    connect(Kilps1, &QAction::triggered, this, &TForm1::Kilps1Click);
+}
+
+void TForm1::setTabOrder() {
+    const QList<QWidget*> order = {Edit1, Edit2, Edit3,    Edit6,   Edit7,
+                                   Edit4, Edit5, NumEdit1, NumEdit2};
+    for (qsizetype i = 0; i + 1 < order.size(); ++i)
+        QWidget::setTabOrder(order[i], order[i + 1]);
+}
+
+QObject* TForm1::FindComponent(std::string_view name) const {
+    const QString wanted = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+    for (QObject* c : components_)
+        if (c->objectName().compare(wanted, Qt::CaseInsensitive) == 0)
+            return c;
+    return nullptr;
+}
+
+void TForm1::ComposeFormText() {
+    app::ComposeFormText(components_, *form3_->RichEdit3, *form3_->RichEdit4);
+}
+
+void TForm1::RestoreFormText() {
+    app::RestoreFormText(components_, *form3_->RichEdit4);
+}
+
+void TForm1::Kilps1Click() {
+    std::fflush(nullptr);
+    std::_Exit(0);
+}
+
+void TForm1::FormMouseWheelDown() {
+    QScrollBar* bar = scrollBox_->verticalScrollBar();
+    bar->setValue(bar->value() + kWheelStep);
+}
+
+void TForm1::FormMouseWheelUp() {
+    QScrollBar* bar = scrollBox_->verticalScrollBar();
+    bar->setValue(bar->value() - kWheelStep);
+}
+
+bool TForm1::scrollByWheel(QWheelEvent* event) {
+    // A notch is 120; finer wheels send parts of it, which add up to whole notches.
+    wheelRemainder_ += event->angleDelta().y();
+    while (wheelRemainder_ <= -120) {
+        wheelRemainder_ += 120;
+        FormMouseWheelDown();
+    }
+    while (wheelRemainder_ >= 120) {
+        wheelRemainder_ -= 120;
+        FormMouseWheelUp();
+    }
+    event->accept();
+    return true;
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    // Wheel steps anywhere in the window scroll the window, whichever child is under the pointer
+    // or has the focus: no child consumes them (not even the scroll bar, whose own step differs).
+    if (event->type() == QEvent::Wheel && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == this)
+        return scrollByWheel(static_cast<QWheelEvent*>(event));
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!std::exchange(shownOnce_, true))
+        Edit1->setFocus(Qt::OtherFocusReason);
+}
+
+void TForm1::Panel2Enter() {
+    showActive(UiFill1, UiFill2);
+}
+
+void TForm1::Panel3Enter() {
+    showActive(UiFill2, UiFill1);
+}
+
+void TForm1::onFocusChanged(QWidget* old, QWidget* now) {
+    const auto inside = [](QWidget* panel, QWidget* w) { return w && panel->isAncestorOf(w); };
+    if (inside(Panel2, now) && !inside(Panel2, old))
+        Panel2Enter();
+    if (inside(Panel3, now) && !inside(Panel3, old))
+        Panel3Enter();
+}
+
+} // namespace app

@@ -1,0 +1,106 @@
+#pragma once
+// The certificate window: the employer's section (I) and the employee's section (II) with their
+// fields, and the menu with the program's four commands.
+#include <QMainWindow>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class QAction;
+class QLabel;
+class QMenuBar;
+class QScrollArea;
+
+namespace controls {
+class TEdit;
+}
+
+namespace app {
+
+class BevelPanel;
+class TForm3;
+class TNumEdit;
+class TUiFill;
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // The window's components in creation order: the order in which the form text lists them.
+    const std::vector<QObject*>& Components() const { return components_; }
+    QObject* FindComponent(std::string_view name) const; // ignores the case of ASCII letters
+
+    // The hidden window whose two line buffers the Save and Load commands use.
+    void SetLineBuffers(TForm3* form3) { form3_ = form3; }
+    TForm3* LineBuffers() const { return form3_; }
+
+    void ComposeFormText();
+    void RestoreFormText();
+
+    // Exit: ends the process at once, without a question and without the window's close handling.
+    void Kilps1Click();
+    // One wheel notch: scrolls the window by 20 pixels, within the scroll range.
+    void FormMouseWheelDown();
+    void FormMouseWheelUp();
+    // Section highlight: the section that the focus entered shows the active colours.
+    void Panel2Enter();
+    void Panel3Enter();
+
+    QScrollArea* ScrollBox() const { return scrollBox_; }
+
+    BevelPanel* Panel1 = nullptr;
+    QLabel* Label9 = nullptr;
+    QLabel* Label10 = nullptr;
+    BevelPanel* Panel2 = nullptr;
+    QLabel* Label1 = nullptr;
+    TUiFill* UiFill1 = nullptr;
+    QLabel* Label3 = nullptr;
+    controls::TEdit* Edit1 = nullptr;
+    controls::TEdit* Edit2 = nullptr;
+    BevelPanel* Panel3 = nullptr;
+    TUiFill* UiFill2 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* Label7 = nullptr;
+    QLabel* Label8 = nullptr;
+    QLabel* Label11 = nullptr;
+    QLabel* Label12 = nullptr;
+    QLabel* Label13 = nullptr;
+    controls::TEdit* Edit3 = nullptr;
+    controls::TEdit* Edit4 = nullptr;
+    controls::TEdit* Edit5 = nullptr;
+    TNumEdit* NumEdit1 = nullptr;
+    controls::TEdit* Edit6 = nullptr;
+    TNumEdit* NumEdit2 = nullptr;
+    controls::TEdit* Edit7 = nullptr;
+    QMenuBar* StyledMainMenu1 = nullptr;
+    QAction* Nyomtats1 = nullptr;
+    QAction* Kitltsmentse1 = nullptr;
+    QAction* Kitltttrlapbetltse1 = nullptr;
+    QAction* Kilps1 = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    template <class T>
+    T* add(T* component, const char* name);
+    void createComponents(QWidget* content);
+    void createMenu();
+    void setTabOrder();
+    void onFocusChanged(QWidget* old, QWidget* now);
+    bool scrollByWheel(QWheelEvent* event);
+
+    std::vector<QObject*> components_;
+    QScrollArea* scrollBox_ = nullptr;
+    TForm3* form3_ = nullptr;
+    int wheelRemainder_ = 0;
+    bool shownOnce_ = false;
+};
+
+} // namespace app

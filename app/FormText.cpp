@@ -1,0 +1,192 @@
+#include "app/FormText.h"
+
+#include "app/StandInNumEdit.h"
+#include "controls/Edit.h"
+#include "controls/FieldKinds.h"
+#include "controls/RichEdit.h"
+#include "platform/Cp1250.h"
+#include "platform/Error.h"
+
+#include <QLineEdit>
+#include <string>
+#include <typeinfo>
+
+namespace app {
+namespace {
+
+using controls::TEdit;
+using controls::TRichEdit;
+using controls::TStyledEdit;
+using controls::TStyledLUEdit;
+using controls::TStyledStringGrid;
+using controls::TUiCheckBox;
+using controls::TUiCheckGroup;
+using controls::TUiMaskEdit;
+using controls::TUiRadioGroup;
+
+std::string nameOf(const QObject* component) {
+    return component->objectName().toStdString();
+}
+
+std::string textOf(const QLineEdit* edit) {
+    return platform::toCp1250(edit->text());
+}
+
+void setTextOf(QLineEdit* edit, const std::string& value) {
+    edit->setText(platform::toUnicode(value));
+}
+
+// The first pass: every kind the component is of, or derives from, adds its lines, in this order.
+void addLinesOf(QObject* c, TRichEdit& buffer) {
+    const std::string prefix = nameOf(c) + "_";
+    if (auto* e = qobject_cast<TEdit*>(c))
+        buffer.Add(prefix + textOf(e));
+    if (auto* e = qobject_cast<TStyledLUEdit*>(c))
+        buffer.Add(prefix + textOf(e));
+    if (auto* e = qobject_cast<TNumEdit*>(c))
+        buffer.Add(prefix + textOf(e));
+    if (auto* e = qobject_cast<TStyledEdit*>(c))
+        buffer.Add(prefix + textOf(e));
+    if (auto* e = qobject_cast<TRichEdit*>(c))
+        buffer.Add(prefix + e->Text());
+    if (auto* e = qobject_cast<TUiMaskEdit*>(c))
+        buffer.Add(prefix + textOf(e));
+    if (auto* g = qobject_cast<TUiRadioGroup*>(c))
+        buffer.Add(prefix + std::to_string(g->ItemIndex()));
+    if (auto* b = qobject_cast<TUiCheckBox*>(c))
+        buffer.Add(prefix + (b->isChecked() ? "i" : "n"));
+    if (auto* g = qobject_cast<TStyledStringGrid*>(c))
+        for (int col = 1; col < g->ColCount(); ++col)
+            for (int row = 1; row < g->RowCount(); ++row)
+                buffer.Add(prefix + "[" + std::to_string(col) + "," + std::to_string(row) + "]" +
+                           g->Cell(col, row));
+    if (auto* g = qobject_cast<TUiCheckGroup*>(c))
+        for (int k = 0; k < g->Count(); ++k)
+            buffer.Add(prefix + "[" + std::to_string(k) + "]" + (g->Checked(k) ? "i" : "n"));
+}
+
+bool sameNameIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        char x = a[i], y = b[i];
+        if (x >= 'a' && x <= 'z')
+            x = static_cast<char>(x - 'a' + 'A');
+        if (y >= 'a' && y <= 'z')
+            y = static_cast<char>(y - 'a' + 'A');
+        if (x != y)
+            return false;
+    }
+    return true;
+}
+
+QObject* findComponent(const std::vector<QObject*>& components, std::string_view name) {
+    for (QObject* c : components)
+        if (sameNameIgnoringCase(nameOf(c), name))
+            return c;
+    return nullptr;
+}
+
+// Reads the "[...]" part of a grid or check-group line: the text between the first "[" and the
+// first
+// "]" of the raw line, and the value after that "]". False when either bracket is missing.
+bool bracketedPart(const std::string& raw, std::string& inside, std::string& value) {
+    const size_t open = raw.find('[');
+    const size_t close = raw.find(']');
+    if (open == std::string::npos || close == std::string::npos)
+        return false;
+    inside = close > open ? raw.substr(open + 1, close - open - 1) : std::string();
+    value = raw.substr(close + 1);
+    return true;
+}
+
+// The second pass applies a line by the component's exact kind.
+template <class Kind>
+Kind* exactly(QObject* c) {
+    return c->metaObject() == &Kind::staticMetaObject ? static_cast<Kind*>(c) : nullptr;
+}
+
+void applyLine(QObject* c, const std::string& value, const std::string& raw) {
+    if (auto* e = exactly<TEdit>(c))
+        setTextOf(e, value);
+    else if (auto* e = exactly<TStyledLUEdit>(c))
+        setTextOf(e, value);
+    else if (auto* e = exactly<TNumEdit>(c))
+        setTextOf(e, value);
+    else if (auto* e = exactly<TStyledEdit>(c))
+        setTextOf(e, value);
+    else if (auto* e = exactly<TRichEdit>(c))
+        e->AppendToText(value);
+    else if (auto* e = exactly<TUiMaskEdit>(c))
+        setTextOf(e, value);
+    else if (auto* g = exactly<TUiRadioGroup>(c)) {
+        if (!value.empty())
+            g->SetItemIndex(platform::strToInt(value));
+    } else if (auto* b = exactly<TUiCheckBox>(c))
+        b->setChecked(value == "i");
+    else if (auto* g = exactly<TStyledStringGrid>(c)) {
+        std::string inside, cell;
+        if (!bracketedPart(raw, inside, cell))
+            return;
+        const size_t comma = inside.find(',');
+        const std::string col =
+            comma == std::string::npos ? std::string() : inside.substr(0, comma);
+        const std::string row = comma == std::string::npos ? inside : inside.substr(comma + 1);
+        g->SetCell(platform::strToInt(col), platform::strToInt(row), cell);
+    } else if (auto* g = exactly<TUiCheckGroup>(c)) {
+        std::string inside, mark;
+        if (bracketedPart(raw, inside, mark))
+            g->SetChecked(platform::strToInt(inside), mark == "i");
+    }
+}
+
+} // namespace
+
+void ComposeFormText(const std::vector<QObject*>& components, TRichEdit& first, TRichEdit& second) {
+    first.Clear();
+    second.Clear();
+    for (QObject* c : components)
+        addLinesOf(c, first);
+    second.Add(kFormTextMarker);
+
+    std::string lastName;
+    for (int i = 0; i < first.Count(); ++i) {
+        const std::string& line = first.Line(i);
+        const size_t p = line.find('_');
+        if (p != std::string::npos) {
+            if (p + 1 < line.size()) {
+                lastName = line.substr(0, p);
+                second.Add(line);
+            }
+        } else if (!line.empty()) {
+            second.Add("$" + lastName + "_" + line);
+        }
+    }
+}
+
+void RestoreFormText(const std::vector<QObject*>& components, const TRichEdit& second) {
+    std::string previousName;
+    for (int i = 1; i < second.Count(); ++i) {
+        const std::string& raw = second.Line(i);
+        // Only the leading "$" marks a continuation line; a "$" inside a value is part of it.
+        std::string working = !raw.empty() && raw[0] == '$' ? raw.substr(1) : raw;
+        size_t p = working.find('_');
+        if (p == std::string::npos) {
+            if (i == 1)
+                continue; // no name at all: nothing to set
+            working = previousName + "_" + working;
+            p = previousName.size();
+        }
+        const std::string name = working.substr(0, p);
+        QObject* component = findComponent(components, name);
+        if (!component) {
+            // An unknown name is skipped, and so are the continuation lines that follow it.
+            previousName = name;
+            continue;
+        }
+        applyLine(component, working.substr(p + 1), raw);
+        previousName = nameOf(component);
+    }
+}
+
+} // namespace app

@@ -1,0 +1,26 @@
+#pragma once
+// The form text: the window's field values as lines "Name_value" after a marker line, the text that
+// Save encrypts and Load decrypts.
+#include <QObject>
+#include <string_view>
+#include <vector>
+
+namespace controls {
+class TRichEdit;
+}
+
+namespace app {
+
+// The first line of every form text; finding it after decryption proves the pass phrase right.
+inline constexpr std::string_view kFormTextMarker = "hegym\xE1sz\xF3";
+
+// Builds the form text of the components (in component-list order) into `second`; `first` is the
+// scratch buffer of the first pass. Both buffers are cleared first.
+void ComposeFormText(const std::vector<QObject*>& components, controls::TRichEdit& first,
+                     controls::TRichEdit& second);
+
+// Sets the components from the lines of `second` after its marker line. A number that does not read
+// as an integer raises platform::ConvertError; the lines before it keep their effect.
+void RestoreFormText(const std::vector<QObject*>& components, const controls::TRichEdit& second);
+
+} // namespace app

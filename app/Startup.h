@@ -1,0 +1,23 @@
+#pragma once
+// Start-up: the program's three windows, created in their order; the first is the main window.
+#include <memory>
+
+namespace app {
+
+class TForm1;
+class TForm2;
+class TForm3;
+
+struct Forms {
+    std::unique_ptr<TForm1> form1;
+    std::unique_ptr<TForm2> form2; // hidden
+    std::unique_ptr<TForm3> form3; // hidden
+
+    Forms();
+    Forms(Forms&&) noexcept;
+    ~Forms();
+};
+
+Forms CreateForms();
+
+} // namespace app
