@@ -43,7 +43,7 @@ kf_setup() {
 XML
         fc-cache -f >/dev/null
     fi
-    if ! fc-list 2>/dev/null | grep -qi tahoma; then
+    if ! fc-list : family 2>/dev/null | grep -i tahoma >/dev/null; then
         echo "Warning: fontconfig does not know the Tahoma font (see /usr/share/wine/fonts)." >&2
     fi
 }
