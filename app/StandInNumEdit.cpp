@@ -6,7 +6,7 @@ namespace app {
 
 TNumEdit::TNumEdit(QWidget* parent) : QLineEdit(QStringLiteral("0"), parent) {
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    controls::Cp1250Validator::install(this);
+    controls::restrictToCp1250(this);
 }
 
 } // namespace app

@@ -11,7 +11,7 @@ QValidator::State Cp1250Validator::validate(QString& input, int&) const {
     return platform::isCp1250Representable(input) ? Acceptable : Invalid;
 }
 
-void Cp1250Validator::install(QLineEdit* edit) {
+void restrictToCp1250(QLineEdit* edit) {
     edit->setValidator(new Cp1250Validator(edit));
     QObject::connect(edit, &QLineEdit::inputRejected, edit, [] { platform::beep(); });
 }

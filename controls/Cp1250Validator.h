@@ -1,6 +1,6 @@
 #pragma once
-// Lets an edit hold only characters that code page 1250 can store, so nothing typed or pasted is
-// silently changed on Save. A refused keystroke or paste sounds the default beep.
+// Keeps an edit box to what code page 1250 can hold, so that nothing is silently changed when its
+// text is stored as code page 1250 bytes.
 #include <QValidator>
 
 class QLineEdit;
@@ -8,12 +8,15 @@ class QLineEdit;
 namespace controls {
 
 class Cp1250Validator : public QValidator {
+    Q_OBJECT
 public:
     using QValidator::QValidator;
     State validate(QString& input, int& pos) const override;
-
-    // Installs the validator on the edit and connects the beep to its refusals.
-    static void install(QLineEdit* edit);
 };
+
+// Installs the validator on edit: a typed or pasted text with a character outside code page 1250
+// is refused whole, and every refused input (also one past the length limit) sounds the
+// platform's beep.
+void restrictToCp1250(QLineEdit* edit);
 
 } // namespace controls

@@ -5,7 +5,7 @@
 namespace controls {
 
 TEdit::TEdit(QWidget* parent) : QLineEdit(parent) {
-    Cp1250Validator::install(this);
+    restrictToCp1250(this);
 }
 
 } // namespace controls

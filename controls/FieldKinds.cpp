@@ -8,11 +8,11 @@
 namespace controls {
 
 TStyledEdit::TStyledEdit(QWidget* parent) : QLineEdit(parent) {
-    Cp1250Validator::install(this);
+    restrictToCp1250(this);
 }
 
 TUiMaskEdit::TUiMaskEdit(QWidget* parent) : QLineEdit(parent) {
-    Cp1250Validator::install(this);
+    restrictToCp1250(this);
 }
 
 void TUiRadioGroup::SetItemIndex(int index) {

@@ -1,0 +1,11 @@
+#pragma once
+// Overwrites secrets (pass phrases, keys, decrypted form text) before their memory is given back,
+// in a way the optimiser cannot drop.
+#include <string>
+
+namespace crypto {
+
+// Wipes the whole buffer of text, not only its current length, and leaves text empty.
+void secureWipe(std::string& text);
+
+} // namespace crypto
