@@ -7,6 +7,8 @@
 #include "app/StandInUiFill.h"
 #include "controls/Edit.h"
 #include "platform/Color.h"
+#include "platform/ErrorReport.h"
+#include "platform/ProgramFolder.h"
 
 #include <QAction>
 #include <QApplication>
@@ -86,7 +88,7 @@ void showActive(TUiFill* active, TUiFill* inactive) {
 
 } // namespace
 
-TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
+TForm1::TForm1(QWidget* parent) : QMainWindow(parent), saveFolder_(platform::programFolder()) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(
         QString::fromUtf8("Elektronikus nyomtatvány - Tölgyesvárhely Polgármesteri Hivatal"));
@@ -177,6 +179,12 @@ void TForm1::createMenu() {
     Kitltsmentse1 = command("Kitltsmentse1", "Űrlap mentése");
     Kitltttrlapbetltse1 = command("Kitltttrlapbetltse1", "Kitöltött űrlap betöltése");
     Kilps1 = command("Kilps1", "Kilépés");
+    // A command's failure is shown as the standard error report and the program goes on.
+    const auto run = [this](void (TForm1::*handler)()) {
+        return [this, handler] { platform::runCommand([this, handler] { (this->*handler)(); }); };
+    };
+    connect(Kitltsmentse1, &QAction::triggered, this, run(&TForm1::Kitltsmentse1Click));
+    connect(Kitltttrlapbetltse1, &QAction::triggered, this, run(&TForm1::Kitltttrlapbetltse1Click));
     connect(Kilps1, &QAction::triggered, this, &TForm1::Kilps1Click);
 }
 

@@ -1,7 +1,10 @@
 #pragma once
 // The certificate window: the employer's section (I) and the employee's section (II) with their
 // fields, and the menu with the program's four commands.
+#include "crypto/RijndaelCipher.h"
+
 #include <QMainWindow>
+#include <QString>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,6 +34,8 @@ public:
     // The window's components in creation order: the order in which the form text lists them.
     const std::vector<QObject*>& Components() const { return components_; }
     QObject* FindComponent(std::string_view name) const; // ignores the case of ASCII letters
+    // Places a further component at the end of the list, as a form designer would.
+    void AddComponent(QObject* component) { components_.push_back(component); }
 
     // The hidden window whose two line buffers the Save and Load commands use.
     void SetLineBuffers(TForm3* form3) { form3_ = form3; }
@@ -38,6 +43,15 @@ public:
 
     void ComposeFormText();
     void RestoreFormText();
+
+    // The one save file, "KF2718.txt" in the program's folder (tests use another folder).
+    QString SaveFilePath() const;
+    void SetSaveFolder(const QString& folder) { saveFolder_ = folder; }
+
+    // Save: the form text, encrypted with a pass phrase the user types, replaces the save file.
+    void Kitltsmentse1Click();
+    // Load: the save file, decrypted with the pass phrase the user types, sets the fields.
+    void Kitltttrlapbetltse1Click();
 
     // Exit: ends the process at once, without a question and without the window's close handling.
     void Kilps1Click();
@@ -82,6 +96,7 @@ public:
     QAction* Kitltsmentse1 = nullptr;
     QAction* Kitltttrlapbetltse1 = nullptr;
     QAction* Kilps1 = nullptr;
+    crypto::TRijndaelCipher RijndaelCipher1; // ECB, 128-bit key
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -99,6 +114,7 @@ private:
     std::vector<QObject*> components_;
     QScrollArea* scrollBox_ = nullptr;
     TForm3* form3_ = nullptr;
+    QString saveFolder_;
     int wheelRemainder_ = 0;
     bool shownOnce_ = false;
 };

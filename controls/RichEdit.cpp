@@ -1,9 +1,6 @@
 #include "controls/RichEdit.h"
 
-#include "platform/Cp1250.h"
-#include "platform/Error.h"
-
-#include <QFile>
+#include "platform/Files.h"
 
 namespace controls {
 
@@ -55,22 +52,11 @@ void TRichEdit::AppendToText(std::string_view text) {
 }
 
 void TRichEdit::SaveToFile(const QString& path) const {
-    QFile file(path);
-    const std::string text = Text();
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(text.data(), static_cast<qint64>(text.size())) !=
-            static_cast<qint64>(text.size()))
-        throw platform::Error(platform::toCp1250(
-            QStringLiteral("Cannot create file \"%1\". %2").arg(path, file.errorString())));
+    platform::writeFileAtomically(path, Text());
 }
 
 void TRichEdit::LoadFromFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw platform::Error(platform::toCp1250(
-            QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString())));
-    const QByteArray bytes = file.readAll();
-    SetText(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+    SetText(platform::readWholeFile(path));
 }
 
 } // namespace controls

@@ -70,4 +70,8 @@ std::string toCp1250(QStringView text) {
     return out;
 }
 
+std::string fromUtf8(std::string_view utf8) {
+    return toCp1250(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+}
+
 } // namespace platform

@@ -15,6 +15,9 @@ QChar toUnicode(char cp1250);
 std::string toCp1250(QStringView text);
 char toCp1250(QChar c);
 
+// Texts written in the source code (UTF-8) as code page 1250 bytes.
+std::string fromUtf8(std::string_view utf8);
+
 bool isCp1250Representable(QChar c);
 bool isCp1250Representable(QStringView text);
 

@@ -1,0 +1,81 @@
+// The Save and Load commands of the certificate window.
+#include "app/CertificateWindow.h"
+#include "app/FormText.h"
+#include "app/LineBufferWindow.h"
+#include "controls/DlgSettings.h"
+#include "controls/LangDlgs.h"
+#include "controls/RichEdit.h"
+#include "crypto/Base64.h"
+#include "crypto/SecureWipe.h"
+#include "platform/Cp1250.h"
+#include "platform/Files.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace app {
+namespace {
+
+constexpr int kHungarian = 10;
+
+// Both messages end in eleven blanks and a full stop, as the users know them.
+const std::string kNoSave = platform::fromUtf8("Nincs mentés!           .");
+const std::string kWrongPassphrase = platform::fromUtf8("Hibás jelszó!           .");
+
+// Scrubs a pass phrase from memory when the command ends, however it ends.
+struct Passphrase {
+    std::string text;
+    ~Passphrase() { crypto::secureWipe(text); }
+};
+
+} // namespace
+
+QString TForm1::SaveFilePath() const {
+    return QDir(saveFolder_).filePath(QStringLiteral("KF2718.txt"));
+}
+
+void TForm1::Kitltsmentse1Click() {
+    ComposeFormText();
+    controls::DlgButtonScheme = 8;
+    controls::DlgPanelScheme = 4;
+    controls::DlgSpareScheme = 4;
+    controls::DlgLanguage = kHungarian;
+    Passphrase passphrase;
+    controls::LangInputQuery(platform::fromUtf8("Kérek egy jelszót!"),
+                             platform::fromUtf8("A jelszó a későbbi visszatöltésnél kell majd:"),
+                             "", passphrase.text);
+    if (passphrase.text.empty())
+        return;
+    RijndaelCipher1.SetKeyFromPassphrase(passphrase.text);
+    controls::TRichEdit& buffer = *form3_->RichEdit4;
+    buffer.SetText(RijndaelCipher1.EncryptText(buffer.Text()));
+    // The save file is the Base64 line alone, without a line break.
+    platform::writeFileAtomically(SaveFilePath(), buffer.Count() ? buffer.Line(0) : std::string());
+}
+
+void TForm1::Kitltttrlapbetltse1Click() {
+    controls::DlgLanguage = kHungarian;
+    Passphrase passphrase;
+    // A cancelled dialog goes on with the empty pass phrase, which no save ever has.
+    controls::LangInputQuery(platform::fromUtf8("Jelszóellenőrzés"),
+                             platform::fromUtf8("Kérem a jelszót"), "", passphrase.text);
+    if (!QFileInfo::exists(SaveFilePath())) {
+        controls::LangShowMessage(kNoSave);
+        return;
+    }
+    const std::string content = platform::readWholeFile(SaveFilePath());
+    controls::TRichEdit& buffer = *form3_->RichEdit4;
+    buffer.SetText(content);
+    RijndaelCipher1.SetKeyFromPassphrase(passphrase.text);
+    // A line break that an editor added at the end of the file is not part of the Base64 text.
+    std::string formText = RijndaelCipher1.DecryptText(crypto::withoutFinalLineBreak(content));
+    buffer.SetText(formText);
+    crypto::secureWipe(formText);
+    if (buffer.Count() == 0 || buffer.Line(0) != kFormTextMarker) {
+        controls::LangShowMessage(kWrongPassphrase);
+        return;
+    }
+    RestoreFormText();
+}
+
+} // namespace app

@@ -1,0 +1,24 @@
+#pragma once
+// Whole-file reading and writing, with the platform's file error messages (code page 1250).
+#include <QString>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// The file's bytes. Raises Error("Cannot open file \"<path>\". <reason>").
+std::string readWholeFile(const QString& path);
+
+// Replaces the file's content without ever leaving a half-written file: the bytes go to a new file
+// in the same folder, readable and writable by the owner only, are synced to the disk and then
+// renamed over the old file. On any failure the old file is left as it was and
+// Error("Cannot create file \"<path>\". <reason>") is raised.
+void writeFileAtomically(const QString& path, std::string_view bytes);
+
+// For tests that must see each step fail: called before each step of writeFileAtomically; a
+// non-zero result makes that step fail with this errno value. An empty hook removes it.
+enum class WriteStep { Open, Write, Sync, Rename };
+void setWriteFaultHook(std::function<int(WriteStep)> hook);
+
+} // namespace platform
