@@ -52,6 +52,13 @@ QString typedText(const QKeyEvent* event) {
 }
 
 // Alt or Meta without Control belongs to the menu and shortcuts; Control with Alt is AltGr.
+// Switching windows, a popup or the menu bar in keyboard mode take the focus only for a while:
+// the field is neither entered nor left.
+bool isPassingFocusChange(Qt::FocusReason reason) {
+    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason ||
+           reason == Qt::MenuBarFocusReason;
+}
+
 bool isMenuChord(const QKeyEvent* event) {
     const auto modifiers = event->modifiers();
     return (modifiers & (Qt::AltModifier | Qt::MetaModifier)) && !(modifiers & Qt::ControlModifier);
@@ -526,9 +533,8 @@ void TNumEdit::inputMethodEvent(QInputMethodEvent* event) {
 
 void TNumEdit::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
-    // Switching windows or closing a popup is no entry into the field.
     const auto reason = event->reason();
-    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+    if (isPassingFocusChange(reason))
         return;
     if (reason == Qt::MouseFocusReason && (QGuiApplication::mouseButtons() & Qt::LeftButton))
         selectOnClick_ = true;
@@ -540,10 +546,8 @@ void TNumEdit::focusInEvent(QFocusEvent* event) {
 
 void TNumEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
-    const auto reason = event->reason();
-    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
-        return;
-    normaliseOnExit();
+    if (!isPassingFocusChange(event->reason()))
+        normaliseOnExit();
 }
 
 void TNumEdit::normaliseOnExit() {

@@ -1,4 +1,5 @@
 #include "controls/NumEdit.h"
+#include "controls/StyledMainMenu.h"
 #include "platform/Beep.h"
 #include "platform/Error.h"
 #include "platform/RegionalSettings.h"
@@ -381,4 +382,43 @@ TEST_F(NumEditTest, ColoursFollowTheEnabledState) {
     EXPECT_EQ(edit->palette().color(QPalette::Base), QColor(4, 5, 6));
     edit->setEnabled(true);
     EXPECT_EQ(edit->palette().color(QPalette::Base), QColor(1, 2, 3));
+}
+
+TEST_F(NumEditTest, ParentColorFollowsTheParentsBackground) {
+    QWidget* parent = edit->parentWidget();
+    QPalette palette = parent->palette();
+    palette.setColor(QPalette::Window, QColor(7, 8, 9));
+    parent->setPalette(palette);
+    edit->SetParentColor(true);
+    EXPECT_EQ(edit->Color(), platform::rgb(7, 8, 9));
+    EXPECT_EQ(edit->palette().color(QPalette::Base), QColor(7, 8, 9));
+
+    palette.setColor(QPalette::Window, QColor(11, 12, 13));
+    parent->setPalette(palette);
+    EXPECT_EQ(edit->palette().color(QPalette::Base), QColor(11, 12, 13));
+
+    edit->SetColor(platform::rgb(1, 2, 3));
+    EXPECT_FALSE(edit->ParentColor());
+    edit->SetColor(platform::rgb(11, 12, 13));
+    parent->setPalette(palette);
+    EXPECT_EQ(edit->palette().color(QPalette::Base), QColor(11, 12, 13));
+}
+
+TEST_F(NumEditTest, MenuBarInKeyboardModeDoesNotLeaveTheField) {
+    auto* menu = new TStyledMainMenu(edit->window());
+    int runs = 0;
+    QObject::connect(menu->addAction(QStringLiteral("Print")), &QAction::triggered,
+                     [&] { ++runs; });
+    menu->show();
+    edit->SetMaxValue(100);
+    edit->SetMinValue(10);
+    start("5", 1);
+    QTest::keyClick(edit, Qt::Key_Alt, Qt::AltModifier);
+    ASSERT_TRUE(menu->hasFocus());
+    QTest::keyClick(menu, Qt::Key_Escape);
+    QApplication::processEvents();
+    EXPECT_TRUE(edit->hasFocus());
+    EXPECT_EQ(edit->text(), "5");
+    EXPECT_EQ(beeps, 0);
+    EXPECT_EQ(runs, 0);
 }
