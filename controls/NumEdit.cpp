@@ -51,7 +51,6 @@ QString typedText(const QKeyEvent* event) {
     return event->text();
 }
 
-// Alt or Meta without Control belongs to the menu and shortcuts; Control with Alt is AltGr.
 // Switching windows, a popup or the menu bar in keyboard mode take the focus only for a while:
 // the field is neither entered nor left.
 bool isPassingFocusChange(Qt::FocusReason reason) {
@@ -59,6 +58,7 @@ bool isPassingFocusChange(Qt::FocusReason reason) {
            reason == Qt::MenuBarFocusReason;
 }
 
+// Alt or Meta without Control belongs to the menu and shortcuts; Control with Alt is AltGr.
 bool isMenuChord(const QKeyEvent* event) {
     const auto modifiers = event->modifiers();
     return (modifiers & (Qt::AltModifier | Qt::MetaModifier)) && !(modifiers & Qt::ControlModifier);

@@ -209,4 +209,14 @@ TEST_F(StyledMainMenuTest, AssignedStylerIsUsedAndReplacedWhenItGoesAway) {
     EXPECT_EQ(menu->MenuStyler()->objectName(), "InternalMenuStyler");
     EXPECT_EQ(bar().pixelColor(0, 0), barStart);
     EXPECT_EQ(TStyledMainMenu::Version(), "1.2.3.0");
+
+    // Without owner drawing the platform paints the bar and measures its items.
+    const QRect ownerDrawnItem = itemRect(0);
+    menu->SetOwnerDraw(false);
+    QApplication::processEvents();
+    EXPECT_NE(bar().pixelColor(0, 0), barStart);
+    EXPECT_NE(itemRect(0), ownerDrawnItem);
+    menu->SetOwnerDraw(true);
+    QApplication::processEvents();
+    EXPECT_EQ(itemRect(0), ownerDrawnItem);
 }
