@@ -29,12 +29,4 @@ QSize wrappedTextSize(const QFont& font, int maxWidth, const QString& text) {
     return bounds.size();
 }
 
-int MulDiv(int a, int b, int c) {
-    if (c == 0)
-        return -1;
-    const int64_t product = int64_t{a} * b;
-    const int64_t magnitude = (std::llabs(product) + std::llabs(int64_t{c}) / 2) / std::llabs(c);
-    return static_cast<int>((product < 0) != (c < 0) ? -magnitude : magnitude);
-}
-
 } // namespace controls

@@ -19,8 +19,4 @@ AverageCharSize averageCharSize(const QFont& font);
 // widest line and the height of all lines. Runs of blanks inside a line count.
 QSize wrappedTextSize(const QFont& font, int maxWidth, const QString& text);
 
-// a * b / c rounded to the nearest integer, halves away from zero, without intermediate overflow;
-// -1 when c is 0.
-int MulDiv(int a, int b, int c);
-
 } // namespace controls

@@ -1,4 +1,5 @@
 #include "controls/LangDlgs.h"
+#include "platform/MulDiv.h"
 
 #include "controls/Cp1250Validator.h"
 #include "controls/DialogUnits.h"
@@ -21,6 +22,8 @@
 #include <optional>
 
 namespace controls {
+
+using platform::MulDiv;
 namespace {
 
 struct ButtonKindInfo {

@@ -1,5 +1,7 @@
 #include "controls/UiGradient.h"
 
+#include "platform/MulDiv.h"
+
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
@@ -7,20 +9,6 @@
 #include <cstdlib>
 
 namespace controls {
-namespace {
-
-// a × b / c rounded to the nearest integer, halves away from zero, as the platform's MulDiv.
-int mulDiv(int a, int b, int c) {
-    if (c == 0)
-        return -1;
-    const int64_t product = static_cast<int64_t>(a) * b;
-    const bool negative = (product < 0) != (c < 0);
-    const int64_t magnitude = (std::llabs(product) + std::abs(c) / 2) / std::abs(c);
-    return static_cast<int>(negative ? -magnitude : magnitude);
-}
-
-} // namespace
-
 TUiGradient::TUiGradient() {
     BuildGradientColors();
 }
@@ -56,7 +44,9 @@ void TUiGradient::BuildGradientColors() {
     const int n = colorCount_;
     colors_.resize(static_cast<size_t>(n));
     for (int i = 0; i < n; ++i) {
-        const auto channel = [&](int from, int to) { return from + mulDiv(i, to - from, n - 1); };
+        const auto channel = [&](int from, int to) {
+            return from + platform::MulDiv(i, to - from, n - 1);
+        };
         colors_[static_cast<size_t>(i)] =
             platform::rgb(channel(platform::redOf(s), platform::redOf(e)),
                           channel(platform::greenOf(s), platform::greenOf(e)),
@@ -72,8 +62,8 @@ void TUiGradient::PaintGradientBands(QPainter& canvas, const QRect& rect, bool o
         const bool columns = style_ == gstHorizontal;
         const int extent = columns ? area.width() : area.height();
         for (int i = n - 1; i >= 0; --i) {
-            const int from = mulDiv(i, extent, n);
-            const int to = mulDiv(i + 1, extent, n);
+            const int from = platform::MulDiv(i, extent, n);
+            const int to = platform::MulDiv(i + 1, extent, n);
             if (to <= from)
                 continue;
             const QRect band = columns

@@ -5,15 +5,18 @@
 
 #include "support/ModalAnswerer.h"
 
+#include "platform/MulDiv.h"
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+
 #include <gtest/gtest.h>
 
 using namespace controls;
+using platform::MulDiv;
 
 namespace {
 

@@ -5,15 +5,18 @@
 
 #include "support/ModalAnswerer.h"
 
+#include "platform/MulDiv.h"
 #include <QApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+
 #include <gtest/gtest.h>
 
 using namespace controls;
+using platform::MulDiv;
 
 namespace {
 
