@@ -3,10 +3,12 @@
 #include "app/BevelPanel.h"
 #include "app/FormText.h"
 #include "app/LineBufferWindow.h"
-#include "app/StandInNumEdit.h"
-#include "app/StandInUiFill.h"
 #include "controls/Edit.h"
+#include "controls/NumEdit.h"
+#include "controls/StyledMainMenu.h"
+#include "controls/UiFill.h"
 #include "platform/Color.h"
+#include "platform/Cp1250.h"
 #include "platform/ErrorReport.h"
 #include "platform/ProgramFolder.h"
 
@@ -24,6 +26,8 @@
 namespace app {
 namespace {
 
+using controls::TNumEdit;
+using controls::TUiFill;
 using platform::TColor;
 
 constexpr TColor kWindowColor = 10008261;
@@ -69,21 +73,36 @@ Edit* makeEdit(QWidget* parent, int left, int top, int width, const char* text) 
 TUiFill* makeCaption(QWidget* parent, const char* utf8) {
     auto* fill = new TUiFill(parent);
     fill->setGeometry(1, 0, 703, 27);
-    fill->Caption = QString::fromUtf8(utf8);
-    fill->setFont(pixelFont(QStringLiteral("Tahoma"), 13, true));
-    fill->SetGradientColor(kActiveStart);
-    fill->SetGradientEndColor(kActiveEnd);
-    fill->SetCaptionFontColor(platform::clWindowText);
+    fill->Bevel().SetMode(controls::bmCustom);
+    controls::TUiCaption& caption = fill->Caption();
+    caption.SetCaption(platform::fromUtf8(utf8));
+    caption.SetAlignment(controls::agCenterLeft);
+    caption.Font().SetName("Tahoma");
+    caption.Font().SetHeight(13);
+    caption.Font().SetStyle(controls::fsBold);
+    caption.Font().SetCharset(controls::EASTEUROPE_CHARSET);
+    caption.Font().SetColor(platform::clWindowText);
+    fill->FillObject().SetStyle(controls::sfGradient);
+    fill->FillObject().Gradient().SetColor(kActiveStart);
+    fill->FillObject().Gradient().SetEndColor(kActiveEnd);
     return fill;
 }
 
+TNumEdit* makeNumEdit(QWidget* parent, int left, int top) {
+    auto* edit = new TNumEdit(parent);
+    edit->setGeometry(left, top, 100, 21);
+    edit->SetNumberFormat(controls::TNumberFormat::Thousands);
+    return edit;
+}
+
+// In this order: the active caption's start, end and font colours, then the inactive one's.
 void showActive(TUiFill* active, TUiFill* inactive) {
-    active->SetGradientColor(kActiveStart);
-    active->SetGradientEndColor(kActiveEnd);
-    active->SetCaptionFontColor(kActiveText);
-    inactive->SetGradientColor(kInactiveFill);
-    inactive->SetGradientEndColor(kInactiveFill);
-    inactive->SetCaptionFontColor(kInactiveText);
+    active->FillObject().Gradient().SetColor(kActiveStart);
+    active->FillObject().Gradient().SetEndColor(kActiveEnd);
+    active->Caption().Font().SetColor(kActiveText);
+    inactive->FillObject().Gradient().SetColor(kInactiveFill);
+    inactive->FillObject().Gradient().SetEndColor(kInactiveFill);
+    inactive->Caption().Font().SetColor(kInactiveText);
 }
 
 } // namespace
@@ -161,16 +180,14 @@ void TForm1::createComponents(QWidget* content) {
     Edit3 = add(makeEdit<controls::TEdit>(Panel3, 64, 48, 257, ""), "Edit3");
     Edit4 = add(makeEdit<controls::TEdit>(Panel3, 104, 112, 585, ""), "Edit4");
     Edit5 = add(makeEdit<controls::TEdit>(Panel3, 192, 152, 145, ""), "Edit5");
-    NumEdit1 = add(new TNumEdit(Panel3), "NumEdit1");
-    NumEdit1->setGeometry(432, 192, 100, 21);
+    NumEdit1 = add(makeNumEdit(Panel3, 432, 192), "NumEdit1");
     Edit6 = add(makeEdit<controls::TEdit>(Panel3, 432, 48, 257, ""), "Edit6");
-    NumEdit2 = add(new TNumEdit(Panel3), "NumEdit2");
-    NumEdit2->setGeometry(192, 216, 100, 21);
+    NumEdit2 = add(makeNumEdit(Panel3, 192, 216), "NumEdit2");
     Edit7 = add(makeEdit<controls::TEdit>(Panel3, 64, 72, 625, ""), "Edit7");
 }
 
 void TForm1::createMenu() {
-    StyledMainMenu1 = add(new QMenuBar(this), "StyledMainMenu1");
+    StyledMainMenu1 = add(new controls::TStyledMainMenu(this), "StyledMainMenu1");
     setMenuBar(StyledMainMenu1);
     const auto command = [this](const char* name, const char* caption) {
         return add(StyledMainMenu1->addAction(QString::fromUtf8(caption)), name);

@@ -11,19 +11,19 @@
 
 class QAction;
 class QLabel;
-class QMenuBar;
 class QScrollArea;
 
 namespace controls {
 class TEdit;
-}
+class TNumEdit;
+class TStyledMainMenu;
+class TUiFill;
+} // namespace controls
 
 namespace app {
 
 class BevelPanel;
 class TForm3;
-class TNumEdit;
-class TUiFill;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -69,12 +69,12 @@ public:
     QLabel* Label10 = nullptr;
     BevelPanel* Panel2 = nullptr;
     QLabel* Label1 = nullptr;
-    TUiFill* UiFill1 = nullptr;
+    controls::TUiFill* UiFill1 = nullptr;
     QLabel* Label3 = nullptr;
     controls::TEdit* Edit1 = nullptr;
     controls::TEdit* Edit2 = nullptr;
     BevelPanel* Panel3 = nullptr;
-    TUiFill* UiFill2 = nullptr;
+    controls::TUiFill* UiFill2 = nullptr;
     QLabel* Label2 = nullptr;
     QLabel* Label4 = nullptr;
     QLabel* Label5 = nullptr;
@@ -87,11 +87,11 @@ public:
     controls::TEdit* Edit3 = nullptr;
     controls::TEdit* Edit4 = nullptr;
     controls::TEdit* Edit5 = nullptr;
-    TNumEdit* NumEdit1 = nullptr;
+    controls::TNumEdit* NumEdit1 = nullptr;
     controls::TEdit* Edit6 = nullptr;
-    TNumEdit* NumEdit2 = nullptr;
+    controls::TNumEdit* NumEdit2 = nullptr;
     controls::TEdit* Edit7 = nullptr;
-    QMenuBar* StyledMainMenu1 = nullptr;
+    controls::TStyledMainMenu* StyledMainMenu1 = nullptr;
     QAction* Nyomtats1 = nullptr;
     QAction* Kitltsmentse1 = nullptr;
     QAction* Kitltttrlapbetltse1 = nullptr;

@@ -1,8 +1,8 @@
 #include "app/FormText.h"
 
-#include "app/StandInNumEdit.h"
 #include "controls/Edit.h"
 #include "controls/FieldKinds.h"
+#include "controls/NumEdit.h"
 #include "controls/RichEdit.h"
 #include "platform/Cp1250.h"
 #include "platform/Error.h"
@@ -15,6 +15,7 @@ namespace app {
 namespace {
 
 using controls::TEdit;
+using controls::TNumEdit;
 using controls::TRichEdit;
 using controls::TStyledEdit;
 using controls::TStyledLUEdit;

@@ -1,7 +1,9 @@
 #include "app/CertificateWindow.h"
-#include "app/StandInUiFill.h"
 #include "app/Startup.h"
 #include "controls/Edit.h"
+#include "controls/NumEdit.h"
+#include "controls/StyledMainMenu.h"
+#include "controls/UiFill.h"
 #include "platform/Beep.h"
 
 #include <QApplication>
@@ -39,13 +41,15 @@ protected:
         QApplication::sendEvent(target, &event);
     }
 
-    static bool isActive(const TUiFill* fill) {
-        return fill->GradientColor() == 9758459 && fill->GradientEndColor() == 1414638 &&
-               fill->CaptionFontColor() == 0;
+    static bool hasColors(controls::TUiFill* fill, platform::TColor start, platform::TColor end,
+                          platform::TColor text) {
+        return fill->FillObject().Gradient().Color() == start &&
+               fill->FillObject().Gradient().EndColor() == end &&
+               fill->Caption().Font().Color() == text;
     }
-    static bool isInactive(const TUiFill* fill) {
-        return fill->GradientColor() == 12505042 && fill->GradientEndColor() == 12505042 &&
-               fill->CaptionFontColor() == 4542543;
+    static bool isActive(controls::TUiFill* fill) { return hasColors(fill, 9758459, 1414638, 0); }
+    static bool isInactive(controls::TUiFill* fill) {
+        return hasColors(fill, 12505042, 12505042, 4542543);
     }
 };
 
@@ -105,10 +109,10 @@ TEST_F(CertificateWindow, FocusEnteringASectionSwapsTheHighlight) {
     EXPECT_TRUE(isInactive(w.UiFill1));
 
     // Within a section nothing changes, even if the colours were changed meanwhile.
-    w.UiFill2->SetGradientColor(123);
+    w.UiFill2->FillObject().Gradient().SetColor(123);
     QTest::keyClick(w.Edit3, Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), w.Edit6);
-    EXPECT_EQ(w.UiFill2->GradientColor(), 123u);
+    EXPECT_EQ(w.UiFill2->FillObject().Gradient().Color(), 123u);
 
     QTest::keyClick(w.Edit6, Qt::Key_Backtab);
     QTest::keyClick(w.Edit3, Qt::Key_Backtab);
@@ -119,9 +123,8 @@ TEST_F(CertificateWindow, FocusEnteringASectionSwapsTheHighlight) {
 
 TEST_F(CertificateWindow, TabOrderFollowsTheForm) {
     showAt(811, 558);
-    const QList<QWidget*> order = {
-        w.Edit1, w.Edit2, w.Edit3, w.Edit6,
-        w.Edit7, w.Edit4, w.Edit5, reinterpret_cast<QWidget*>(w.NumEdit1)};
+    const QList<QWidget*> order = {w.Edit1, w.Edit2, w.Edit3, w.Edit6,
+                                   w.Edit7, w.Edit4, w.Edit5, w.NumEdit1};
     for (qsizetype i = 0; i + 1 < order.size(); ++i) {
         order[i]->setFocus();
         QTest::keyClick(order[i], Qt::Key_Tab);
