@@ -272,9 +272,13 @@ std::string TrpReport::SaveToText() {
     return out.str();
 }
 
-void TrpReport::LoadFromText(const std::string& text) {
-    std::istringstream in(text);
-    LoadFromStream(in);
+void TrpReport::LoadDefinition(const std::string& text) {
+    TrpXMLDocument document;
+    document.FromText(text);
+    Clear();
+    std::vector<std::string> errors;
+    TrpXMLSerializer::ReadComponent(*this, document.Root, errors, false);
+    addLoadErrors(errors);
 }
 
 void TrpReport::addLoadErrors(const std::vector<std::string>& errors) {

@@ -96,12 +96,13 @@ public:
     // The report script's variable "Value": the last value of the text object just filled.
     void SetScriptValue(const TrpVariant& value);
 
-    // Keeps the current engine options (but ConvertNulls and DoublePass), preview options (but
-    // OutlineVisible and OutlineWidth) and IniFile across the load.
+    // Restoring a snapshot: keeps the own name and the current engine options (but ConvertNulls
+    // and DoublePass), preview options (but OutlineVisible and OutlineWidth) and IniFile.
     void LoadFromStream(std::istream& stream) override;
-    // The definition as XML text, and back.
+    // The stored definition as XML text, and reading one: the report takes every value it holds,
+    // its name included.
     std::string SaveToText();
-    void LoadFromText(const std::string& text);
+    void LoadDefinition(const std::string& text);
 
     void WriteExtraNodes(TrpXMLItem& node) override;
     bool ReadExtraNode(const TrpXMLItem& node, std::vector<std::string>& errors) override;
