@@ -21,48 +21,41 @@ struct Entry {
 
 std::vector<Entry>& entries() {
     static std::vector<Entry> list = [] {
-        std::vector<Entry> builtIn;
-        const auto add = [&builtIn]<class T>(const char* name) {
-            builtIn.push_back({name, [](TrpComponent* owner) -> TrpPersistent* {
-                                   if constexpr (std::is_constructible_v<T, TrpComponent*>)
-                                       return new T(owner);
-                                   else
-                                       return new T();
-                               }});
+        // The engine's own classes; the barcode and picture objects register themselves.
+        return std::vector<Entry>{
+            {"TrpChild", TrpClassRegistry::factoryOf<TrpChild>()},
+            {"TrpColumnFooter", TrpClassRegistry::factoryOf<TrpColumnFooter>()},
+            {"TrpColumnHeader", TrpClassRegistry::factoryOf<TrpColumnHeader>()},
+            {"TrpCustomMemoView", TrpClassRegistry::factoryOf<TrpCustomMemoView>()},
+            {"TrpMasterData", TrpClassRegistry::factoryOf<TrpMasterData>()},
+            {"TrpDetailData", TrpClassRegistry::factoryOf<TrpDetailData>()},
+            {"TrpSubdetailData", TrpClassRegistry::factoryOf<TrpSubdetailData>()},
+            {"TrpDataBand4", TrpClassRegistry::factoryOf<TrpDataBand4>()},
+            {"TrpDataBand5", TrpClassRegistry::factoryOf<TrpDataBand5>()},
+            {"TrpDataBand6", TrpClassRegistry::factoryOf<TrpDataBand6>()},
+            {"TrpDialogPage", TrpClassRegistry::factoryOf<TrpDialogPage>()},
+            {"TrpFooter", TrpClassRegistry::factoryOf<TrpFooter>()},
+            {"TrpFrame", TrpClassRegistry::factoryOf<TrpFrame>()},
+            {"TrpGroupFooter", TrpClassRegistry::factoryOf<TrpGroupFooter>()},
+            {"TrpGroupHeader", TrpClassRegistry::factoryOf<TrpGroupHeader>()},
+            {"TrpHeader", TrpClassRegistry::factoryOf<TrpHeader>()},
+            {"TrpHighlight", TrpClassRegistry::factoryOf<TrpHighlight>()},
+            {"TrpLineView", TrpClassRegistry::factoryOf<TrpLineView>()},
+            {"TrpMemoView", TrpClassRegistry::factoryOf<TrpMemoView>()},
+            {"TrpOverlay", TrpClassRegistry::factoryOf<TrpOverlay>()},
+            {"TrpPageFooter", TrpClassRegistry::factoryOf<TrpPageFooter>()},
+            {"TrpPageHeader", TrpClassRegistry::factoryOf<TrpPageHeader>()},
+            {"TrpReport", TrpClassRegistry::factoryOf<TrpReport>()},
+            {"TrpReportPage", TrpClassRegistry::factoryOf<TrpReportPage>()},
+            {"TrpReportSummary", TrpClassRegistry::factoryOf<TrpReportSummary>()},
+            {"TrpReportTitle", TrpClassRegistry::factoryOf<TrpReportTitle>()},
+            {"TrpShapeView", TrpClassRegistry::factoryOf<TrpShapeView>()},
+            {"TrpSubreport", TrpClassRegistry::factoryOf<TrpSubreport>()},
+            {"TrpSysMemoView", TrpClassRegistry::factoryOf<TrpSysMemoView>()},
+            {"TrpStyleItem", TrpClassRegistry::factoryOf<TrpStyleItem>()},
+            {"TrpNullBand", TrpClassRegistry::factoryOf<TrpNullBand>()},
+            {"TrpCustomLineView", TrpClassRegistry::factoryOf<TrpCustomLineView>()},
         };
-        add.operator()<TrpChild>("TrpChild");
-        add.operator()<TrpColumnFooter>("TrpColumnFooter");
-        add.operator()<TrpColumnHeader>("TrpColumnHeader");
-        add.operator()<TrpCustomMemoView>("TrpCustomMemoView");
-        add.operator()<TrpMasterData>("TrpMasterData");
-        add.operator()<TrpDetailData>("TrpDetailData");
-        add.operator()<TrpSubdetailData>("TrpSubdetailData");
-        add.operator()<TrpDataBand4>("TrpDataBand4");
-        add.operator()<TrpDataBand5>("TrpDataBand5");
-        add.operator()<TrpDataBand6>("TrpDataBand6");
-        add.operator()<TrpDialogPage>("TrpDialogPage");
-        add.operator()<TrpFooter>("TrpFooter");
-        add.operator()<TrpFrame>("TrpFrame");
-        add.operator()<TrpGroupFooter>("TrpGroupFooter");
-        add.operator()<TrpGroupHeader>("TrpGroupHeader");
-        add.operator()<TrpHeader>("TrpHeader");
-        add.operator()<TrpHighlight>("TrpHighlight");
-        add.operator()<TrpLineView>("TrpLineView");
-        add.operator()<TrpMemoView>("TrpMemoView");
-        add.operator()<TrpOverlay>("TrpOverlay");
-        add.operator()<TrpPageFooter>("TrpPageFooter");
-        add.operator()<TrpPageHeader>("TrpPageHeader");
-        add.operator()<TrpReport>("TrpReport");
-        add.operator()<TrpReportPage>("TrpReportPage");
-        add.operator()<TrpReportSummary>("TrpReportSummary");
-        add.operator()<TrpReportTitle>("TrpReportTitle");
-        add.operator()<TrpShapeView>("TrpShapeView");
-        add.operator()<TrpSubreport>("TrpSubreport");
-        add.operator()<TrpSysMemoView>("TrpSysMemoView");
-        add.operator()<TrpStyleItem>("TrpStyleItem");
-        add.operator()<TrpNullBand>("TrpNullBand");
-        add.operator()<TrpCustomLineView>("TrpCustomLineView");
-        return builtIn;
     }();
     return list;
 }

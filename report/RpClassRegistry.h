@@ -20,12 +20,16 @@ public:
     static void Register(const std::string& className, Factory factory);
     template <class T>
     static void Register(const std::string& className) {
-        Register(className, [](TrpComponent* owner) -> TrpPersistent* {
+        Register(className, factoryOf<T>());
+    }
+    template <class T>
+    static Factory factoryOf() {
+        return [](TrpComponent* owner) -> TrpPersistent* {
             if constexpr (std::is_constructible_v<T, TrpComponent*>)
                 return new T(owner);
             else
                 return new T();
-        });
+        };
     }
     static bool IsRegistered(const std::string& className);
     // Null for a name that is not registered (letter case ignored).

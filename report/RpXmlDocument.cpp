@@ -14,6 +14,8 @@ namespace {
 
 constexpr std::string_view declaration = R"(<?xml version="1.0" encoding="utf-8"?>)";
 constexpr std::string_view unloadableMark = R"(ld="0")";
+// Far deeper than any report or prepared page; deeper text is damaged or hostile.
+constexpr size_t maxDepth = 256;
 
 [[noreturn]] void malformed(size_t position) {
     throw platform::Error("Invalid XML document at position " + std::to_string(position));
@@ -40,6 +42,24 @@ void writeNode(std::ostream& out, const TrpXMLItem& node) {
 }
 
 } // namespace
+
+TrpXMLItem::~TrpXMLItem() {
+    Clear();
+}
+
+// Descendants are destroyed one by one, not recursively, so that no depth of tree can exhaust the
+// call stack.
+void TrpXMLItem::Clear() {
+    std::vector<std::unique_ptr<TrpXMLItem>> pending = std::move(children_);
+    children_.clear();
+    while (!pending.empty()) {
+        std::unique_ptr<TrpXMLItem> item = std::move(pending.back());
+        pending.pop_back();
+        for (auto& child : item->children_)
+            pending.push_back(std::move(child));
+        item->children_.clear();
+    }
+}
 
 TrpXMLItem& TrpXMLItem::Add(std::string name) {
     auto& child = children_.emplace_back(std::make_unique<TrpXMLItem>(std::move(name)));
@@ -175,8 +195,11 @@ void TrpXMLDocument::FromText(const std::string& text) {
         node.Text = std::move(attributes);
         parseAttributes(node.Text); // rejects malformed attribute text now, not at first use
         rootSeen = true;
-        if (!empty)
+        if (!empty) {
+            if (open.size() >= maxDepth)
+                malformed(i);
             open.push_back(&node);
+        }
         i = end + 1;
     }
     if (!rootSeen || !open.empty())

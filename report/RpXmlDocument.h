@@ -13,6 +13,7 @@ class TrpXMLItem {
 public:
     TrpXMLItem() = default;
     explicit TrpXMLItem(std::string name) : Name(std::move(name)) {}
+    ~TrpXMLItem();
     TrpXMLItem(const TrpXMLItem&) = delete;
     TrpXMLItem& operator=(const TrpXMLItem&) = delete;
 
@@ -27,7 +28,7 @@ public:
     TrpXMLItem& Item(size_t index) const { return *children_[index]; }
     TrpXMLItem& Add(std::string name = {});
     void Delete(size_t index);
-    void Clear() { children_.clear(); }
+    void Clear();
     // Child lookup ignoring letter case; FindOrCreate appends a missing child.
     TrpXMLItem* Find(const std::string& name) const;
     TrpXMLItem& FindOrCreate(const std::string& name);
