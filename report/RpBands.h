@@ -20,6 +20,9 @@ public:
     std::string OnAfterCalcHeight, OnAfterPrint, OnBeforePrint; // script procedures
 
     void DefineProperties(TrpPropertyList& properties) override;
+
+protected:
+    bool diffAlwaysWritesTop() const override { return true; }
 };
 
 // A band without layout of its own.

@@ -1,5 +1,6 @@
 #include "report/RpComponent.h"
 
+#include "report/RpDiffWriter.h"
 #include "report/RpPage.h"
 #include "report/RpProperties.h"
 #include "report/RpReport.h"
@@ -225,6 +226,33 @@ void TrpComponent::AssignWithChildren(TrpComponent& source) {
     addLoadErrors(errors);
 }
 
+std::string TrpComponent::DiffText(TrpComponent& source, bool commonOnly) {
+    TrpDiffWriter diff;
+    appendDiff(diff, source, commonOnly);
+    return diff.text;
+}
+
+void TrpComponent::appendDiff(TrpDiffWriter& diff, TrpComponent& source, bool) {
+    const TrpComponent* s = &source;
+    const TrpFont* f = &source.font_;
+    if (diffWritesLeft())
+        diff.number("l", Left, &s->Left);
+    diff.number("t", Top, &s->Top, diffAlwaysWritesTop());
+    if (diffWritesWidth())
+        diff.number("w", Width, &s->Width);
+    diff.number("h", Height, &s->Height);
+    diff.boolean("Visible", Visible, &s->Visible);
+    if (!parentFont_) {
+        diff.string("Font.Name", font_.Name, &f->Name);
+        diff.integer("Font.Size", font_.Size, &f->Size);
+        diff.color("Font.Color", font_.Color, &f->Color);
+        diff.integer("Font.Style", font_.Style, &f->Style);
+        diff.integer("Font.Charset", font_.Charset, &f->Charset);
+    }
+    diff.boolean("ParentFont", parentFont_, &s->parentFont_);
+    diff.integer("Tag", Tag, &s->Tag);
+}
+
 void TrpComponent::WriteExtraNodes(TrpXMLItem&) {}
 
 bool TrpComponent::ReadExtraNode(const TrpXMLItem&, std::vector<std::string>&) {
@@ -249,6 +277,10 @@ void TrpComponent::defineGeometryProperties(TrpPropertyList& properties) {
     properties.number("Top", Top, 0);
     properties.number("Width", Width, 0);
     properties.number("Height", Height, 0);
+    properties.alias("l", [this](const std::string& t) { Left = textToFloat(t); });
+    properties.alias("t", [this](const std::string& t) { Top = textToFloat(t); });
+    properties.alias("w", [this](const std::string& t) { Width = textToFloat(t); });
+    properties.alias("h", [this](const std::string& t) { Height = textToFloat(t); });
 }
 
 double TrpReportComponent::AbsLeft() const {

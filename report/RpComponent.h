@@ -15,6 +15,7 @@ class Canvas;
 
 namespace report {
 
+class TrpDiffWriter;
 class TrpPage;
 class TrpReport;
 class TrpXMLItem;
@@ -95,6 +96,12 @@ public:
     virtual void RestoreOutputState() {}
     virtual std::string SearchableText() const { return {}; }
 
+    // The properties in which this object differs from its source copy, as prepared pages store
+    // them: short names "l", "t", "w", "h" (and "x" for a text), ordinals for enumerations, "1"
+    // and "0" for Booleans. commonOnly writes only the part every report object has (the first
+    // pass of a double-pass run). The reader understands the short names.
+    std::string DiffText(TrpComponent& source, bool commonOnly = false);
+
     // Copies the published properties of another object (children excluded, name kept) through
     // the serialised form; AssignWithChildren copies all descendants too.
     void Assign(TrpComponent& source);
@@ -107,6 +114,12 @@ public:
     void DefineProperties(TrpPropertyList& properties) override;
 
 protected:
+    // Adds this class's part of the difference text; overrides call their base first. Without a
+    // source of the same class every value is written.
+    virtual void appendDiff(TrpDiffWriter& diff, TrpComponent& source, bool commonOnly);
+    virtual bool diffWritesLeft() const { return true; }
+    virtual bool diffAlwaysWritesTop() const { return false; }
+    virtual bool diffWritesWidth() const { return true; }
     // The width that aligned children are placed in.
     virtual double arrangeWidth() const;
     void defineFontProperties(TrpPropertyList& properties);

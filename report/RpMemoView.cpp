@@ -1,5 +1,6 @@
 #include "report/RpMemoView.h"
 
+#include "report/RpDiffWriter.h"
 #include "report/RpExpressions.h"
 #include "report/RpProperties.h"
 #include "report/RpReport.h"
@@ -98,6 +99,34 @@ void TrpCustomMemoView::FillValue() {
     }
 }
 
+void TrpCustomMemoView::appendDiff(TrpDiffWriter& diff, TrpComponent& source, bool commonOnly) {
+    TrpStretcheable::appendDiff(diff, source, commonOnly);
+    if (commonOnly)
+        return;
+    const auto* s = dynamic_cast<const TrpCustomMemoView*>(&source);
+    const int hAlign = HAlign, vAlign = VAlign;
+    const int theirHAlign = s ? s->HAlign : 0, theirVAlign = s ? s->VAlign : 0;
+    const int theirRotation = s ? s->rotation_ : 0;
+    diff.boolean("AutoWidth", AutoWidth, s ? &s->AutoWidth : nullptr);
+    diff.number("CharSpacing", CharSpacing, s ? &s->CharSpacing : nullptr);
+    diff.number("GapX", GapX, s ? &s->GapX : nullptr);
+    diff.number("GapY", GapY, s ? &s->GapY : nullptr);
+    diff.integer("HAlign", hAlign, s ? &theirHAlign : nullptr);
+    diff.boolean("Highlight.Active", Highlight.Active, s ? &s->Highlight.Active : nullptr);
+    diff.number("LineSpacing", LineSpacing, s ? &s->LineSpacing : nullptr);
+    // The text always: its only line, or the whole text without the last line break.
+    std::string text = Text();
+    if (text.size() >= 2)
+        text.resize(text.size() - 2);
+    diff.string("x", text, nullptr, true);
+    diff.number("ParagraphGap", ParagraphGap, s ? &s->ParagraphGap : nullptr);
+    diff.integer("Rotation", rotation_, s ? &theirRotation : nullptr);
+    diff.boolean("RTLReading", RTLReading, s ? &s->RTLReading : nullptr);
+    diff.boolean("Underlines", Underlines, s ? &s->Underlines : nullptr);
+    diff.integer("VAlign", vAlign, s ? &theirVAlign : nullptr);
+    diff.boolean("WordWrap", WordWrap, s ? &s->WordWrap : nullptr);
+}
+
 void TrpCustomMemoView::DefineProperties(TrpPropertyList& properties) {
     TrpStretcheable::DefineProperties(properties);
     properties.boolean("AutoWidth", AutoWidth, false);
@@ -117,6 +146,9 @@ void TrpCustomMemoView::DefineProperties(TrpPropertyList& properties) {
     });
     properties.number("LineSpacing", LineSpacing, 2);
     properties.lines("Memo", Memo);
+    properties.alias("x", [this](const std::string& t) {
+        Memo = t.empty() ? std::vector<std::string>{} : textToLines(t + "\r\n");
+    });
     properties.number("ParagraphGap", ParagraphGap, 0);
     properties.value(
         "Rotation", [this] { return std::to_string(rotation_); },

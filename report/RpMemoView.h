@@ -71,6 +71,10 @@ public:
 
     void DefineProperties(TrpPropertyList& properties) override;
 
+protected:
+    void appendDiff(TrpDiffWriter& diff, TrpComponent& source, bool commonOnly) override;
+    bool diffWritesWidth() const override { return !AutoWidth; }
+
 private:
     int rotation_ = 0;
     std::string style_;

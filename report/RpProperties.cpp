@@ -194,6 +194,14 @@ void TrpPropertyList::value(std::string name, std::function<std::string()> get,
     add(std::move(p));
 }
 
+void TrpPropertyList::alias(std::string name, std::function<void(const std::string&)> set) {
+    TrpProperty p;
+    p.name = std::move(name);
+    p.set = std::move(set);
+    p.alias = true;
+    add(std::move(p));
+}
+
 void TrpPropertyList::boolean(const std::string& name, bool& field, bool defaultValue) {
     value(
         name, [&field] { return boolText(field); },

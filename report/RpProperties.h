@@ -22,6 +22,8 @@ struct TrpProperty {
     // When set, decides whether the value is written instead of the comparison with the default.
     std::function<bool()> stored;
     TrpPersistent* object = nullptr; // a sub-object instead of a value
+    // A short name that is read but never written (the prepared pages' "l", "t", "w", "h", "x").
+    bool alias = false;
 
     bool isDefault() const;
 };
@@ -66,6 +68,7 @@ public:
             enumText(defaultValue, names));
     }
     void set(const std::string& name, int& field, EnumNames names, int defaultValue = 0);
+    void alias(std::string name, std::function<void(const std::string&)> set);
     void object(const std::string& name, TrpPersistent& object, std::function<bool()> stored = {});
 
     // Case-insensitive lookup; null when there is no such property.

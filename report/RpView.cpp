@@ -1,5 +1,6 @@
 #include "report/RpView.h"
 
+#include "report/RpDiffWriter.h"
 #include "report/RpExpressions.h"
 #include "report/RpProperties.h"
 #include "report/RpReport.h"
@@ -195,6 +196,31 @@ void TrpView::FillValue() {
             *text = ExpandDelimited(*text, "[", "]", calc);
 }
 
+void TrpView::appendDiff(TrpDiffWriter& diff, TrpComponent& source, bool commonOnly) {
+    TrpReportComponent::appendDiff(diff, source, commonOnly);
+    if (commonOnly)
+        return;
+    const auto* s = dynamic_cast<const TrpView*>(&source);
+    const auto ordinal = [](auto value) { return static_cast<int>(value); };
+    const int brush = ordinal(BrushStyle), align = ordinal(Align), style = ordinal(Frame.Style);
+    const int theirBrush = s ? ordinal(s->BrushStyle) : 0, theirAlign = s ? ordinal(s->Align) : 0,
+              theirStyle = s ? ordinal(s->Frame.Style) : 0;
+    diff.integer("BrushStyle", brush, s ? &theirBrush : nullptr);
+    diff.integer("Align", align, s ? &theirAlign : nullptr);
+    diff.color("Color", Color, s ? &s->Color : nullptr);
+    diff.color("Frame.Color", Frame.Color, s ? &s->Frame.Color : nullptr);
+    diff.boolean("Frame.DropShadow", Frame.DropShadow, s ? &s->Frame.DropShadow : nullptr);
+    diff.color("Frame.ShadowColor", Frame.ShadowColor, s ? &s->Frame.ShadowColor : nullptr);
+    diff.number("Frame.ShadowWidth", Frame.ShadowWidth, s ? &s->Frame.ShadowWidth : nullptr);
+    diff.integer("Frame.Style", style, s ? &theirStyle : nullptr);
+    diff.integer("Frame.Typ", Frame.Typ, s ? &s->Frame.Typ : nullptr);
+    diff.number("Frame.Width", Frame.Width, s ? &s->Frame.Width : nullptr);
+    diff.integer("Cursor", Cursor, s ? &s->Cursor : nullptr);
+    diff.boolean("Printable", Printable, s ? &s->Printable : nullptr);
+    diff.string("TagStr", TagStr, s ? &s->TagStr : nullptr);
+    diff.string("URL", URL, s ? &s->URL : nullptr);
+}
+
 void TrpView::DefineProperties(TrpPropertyList& properties) {
     TrpReportComponent::DefineProperties(properties);
     properties.enumeration("Align", Align, TrpAlignNames, baNone);
@@ -216,6 +242,10 @@ void TrpView::DefineProperties(TrpPropertyList& properties) {
 
 double TrpStretcheable::CalcHeight() {
     return Height;
+}
+
+double TrpStretcheable::CalcWidth() {
+    return Width;
 }
 
 void TrpStretcheable::DefineProperties(TrpPropertyList& properties) {

@@ -54,6 +54,8 @@ public:
     void DefineProperties(TrpPropertyList& properties) override;
 
 protected:
+    void appendDiff(TrpDiffWriter& diff, TrpComponent& source, bool commonOnly) override;
+    bool diffWritesLeft() const override { return Align == baNone; }
     // Draws one side (or a diagonal) the way the frame style asks: FrameWidth parallel one-pixel
     // lines for the dashed styles, one line of pen width FrameWidth otherwise.
     void paintFrameLine(platform::Point from, platform::Point to, TrpFrameStyle style);
@@ -71,8 +73,10 @@ public:
     using TrpView::TrpView;
 
     TrpStretchMode StretchMode = smDontStretch;
-    // The height the content needs; a plain stretcheable view needs its own height.
+    // The height and width the content needs; a plain stretcheable view needs its own size. The
+    // text layout answers them for text objects.
     virtual double CalcHeight();
+    virtual double CalcWidth();
 
     void DefineProperties(TrpPropertyList& properties) override;
 };

@@ -21,6 +21,8 @@ void writeInto(std::string& text, TrpPersistent& object, const std::string& pref
     TrpPropertyList list;
     object.DefineProperties(list);
     for (const TrpProperty& p : list.items()) {
+        if (p.alias)
+            continue;
         if (p.object) {
             // A sub-object that decides for itself is written completely when it is written.
             const bool stored = !p.stored || p.stored();
