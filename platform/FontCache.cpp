@@ -1,0 +1,71 @@
+#include "platform/FontCache.h"
+
+#include "platform/Cp1250.h"
+
+#include <QFont>
+#include <cmath>
+#include <map>
+#include <tuple>
+
+namespace platform {
+namespace {
+
+using FontKey = std::tuple<std::string, int, bool, bool>;
+
+QFont qtFontFor(const CanvasFont& font) {
+    QFont f(toUnicode(font.name));
+    f.setPixelSize(std::max(1, font.pixelHeight));
+    f.setBold(font.style & fontBold);
+    f.setItalic(font.style & fontItalic);
+    f.setKerning(false);
+    f.setHintingPreference(QFont::PreferNoHinting);
+    return f;
+}
+
+} // namespace
+
+const QRawFont& rawFontFor(const CanvasFont& font) {
+    // A page uses a handful of fonts; the bound only keeps a long session from growing the cache.
+    // Never destroyed: raw fonts must not outlive the application object at exit.
+    static auto& cache = *new std::map<FontKey, QRawFont>;
+    const FontKey key{font.name, font.pixelHeight, (font.style & fontBold) != 0,
+                      (font.style & fontItalic) != 0};
+    auto it = cache.find(key);
+    if (it == cache.end()) {
+        if (cache.size() >= 256)
+            cache.clear();
+        it = cache.emplace(key, QRawFont::fromFont(qtFontFor(font))).first;
+    }
+    return it->second;
+}
+
+GlyphLine glyphLineFor(const CanvasFont& font, std::string_view cp1250) {
+    const QRawFont& raw = rawFontFor(font);
+    GlyphLine line;
+    line.glyphs = raw.glyphIndexesForString(toUnicode(cp1250));
+    const QList<QPointF> advances =
+        raw.advancesForGlyphIndexes(line.glyphs, QRawFont::UseDesignMetrics);
+    line.advances.reserve(advances.size());
+    for (const QPointF& a : advances)
+        line.advances.push_back(a.x());
+    return line;
+}
+
+std::vector<int> cumulativeExtents(const GlyphLine& line) {
+    std::vector<int> extents;
+    extents.reserve(static_cast<size_t>(line.advances.size()));
+    qreal sum = 0;
+    for (qreal a : line.advances) {
+        sum += a;
+        extents.push_back(static_cast<int>(std::nearbyint(sum)));
+    }
+    return extents;
+}
+
+FontMetrics metricsFor(const CanvasFont& font) {
+    const QRawFont& raw = rawFontFor(font);
+    return {static_cast<int>(std::nearbyint(raw.ascent())),
+            static_cast<int>(std::nearbyint(raw.descent()))};
+}
+
+} // namespace platform

@@ -1,0 +1,24 @@
+#pragma once
+// Fonts as the canvases measure and draw them: one QRawFont per font name, pixel height and weight
+// and slant, kept for reuse. Measuring works on glyph indexes taken character by character and
+// their design advances, so no shaping, ligature, kerning or hinting makes the measured width
+// differ from the drawn one.
+#include "platform/Canvas.h"
+
+#include <QList>
+#include <QRawFont>
+
+namespace platform {
+
+struct GlyphLine {
+    QList<quint32> glyphs;
+    QList<qreal> advances; // design advances in pixels, one per character
+};
+
+const QRawFont& rawFontFor(const CanvasFont& font);
+GlyphLine glyphLineFor(const CanvasFont& font, std::string_view cp1250);
+// Cumulative design advances, rounded to whole pixels once per entry (never per prefix).
+std::vector<int> cumulativeExtents(const GlyphLine& line);
+FontMetrics metricsFor(const CanvasFont& font);
+
+} // namespace platform

@@ -1,0 +1,38 @@
+#include "platform/PainterCanvas.h"
+
+#include <QPdfWriter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+// Text drawn as glyph runs must stay text in vector output, accented letters included, so that
+// printed and exported pages keep it.
+TEST(PainterCanvas, TextOnAPdfWriterStaysSearchableText) {
+    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+    if (pdftotext.isEmpty())
+        GTEST_SKIP() << "pdftotext is not installed";
+    QTemporaryDir dir;
+    const QString file = dir.filePath("canvas.pdf");
+    {
+        QPdfWriter writer(file);
+        writer.setResolution(600);
+        PainterCanvas canvas(writer, {true, 0, 0});
+        EXPECT_EQ(canvas.dpiX(), 600);
+        EXPECT_TRUE(canvas.isPrinter());
+        canvas.setFont({"Tahoma", 92, fontBold, 1, clBlack, 0});
+        canvas.setBackgroundMode(BackgroundMode::Transparent);
+        const std::string text = "MUNK\xC1LTAT\xD3I IGAZOL\xC1S \xF5\xFB";
+        canvas.textOut(600, 600, text, {}, {0, 0, 4000, 4000}, textClipped);
+        canvas.setPen({clBlack, 6, PenStyle::Solid, PenMode::Copy});
+        canvas.line({600, 800}, {3000, 800});
+    }
+    QProcess process;
+    process.start(pdftotext, {"-enc", "UTF-8", file, "-"});
+    ASSERT_TRUE(process.waitForFinished(10000));
+    const QString extracted = QString::fromUtf8(process.readAllStandardOutput());
+    EXPECT_TRUE(extracted.contains(QString::fromUtf8("MUNKÁLTATÓI IGAZOLÁS őű")))
+        << extracted.toStdString();
+}
