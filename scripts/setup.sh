@@ -48,6 +48,11 @@ XML
     fi
 }
 
+# CI builds a fresh clone in another folder on this same machine: let ccache find its earlier
+# results by paths relative to the source tree.
+export CCACHE_BASEDIR="${KF_ROOT:-$PWD}"
+export CCACHE_NOHASHDIR=1
+
 # kf_build <build dir> [extra cmake arguments]
 kf_build() {
     local dir=$1
