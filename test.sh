@@ -15,5 +15,13 @@ export QT_QPA_PLATFORM=offscreen QTEST_DISABLE_STACK_DUMP=1
 . "$KF_ROOT/scripts/print-queue.sh"
 kf_print_queue_up
 
-cd "$KF_ROOT/build"
-ctest --output-on-failure --parallel "$(nproc)" "$@"
+(cd "$KF_ROOT/build" && ctest --output-on-failure --parallel "$(nproc)" "$@")
+
+# The same tests again under AddressSanitizer and UndefinedBehaviorSanitizer (clang), with the fuzz
+# targets, each of which fuzzes its decoder for a few seconds from its seed corpus.
+# KF_SKIP_SANITIZERS=1 leaves this out for quick rounds while developing.
+if [ "${KF_SKIP_SANITIZERS:-0}" != 1 ]; then
+    kf_build "$KF_ROOT/build-asan" -DCMAKE_CXX_COMPILER=clang++ -DKF_SANITIZE=ON -DKF_FUZZ=ON
+    export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1
+    (cd "$KF_ROOT/build-asan" && ctest --output-on-failure --parallel "$(nproc)" "$@")
+fi

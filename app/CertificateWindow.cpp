@@ -135,7 +135,12 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), saveFolder_(platform::pro
     connect(qApp, &QApplication::focusChanged, this, &TForm1::onFocusChanged);
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+    // The children are destroyed after this body: focus moves then, and the application must not
+    // call back into the half-destroyed window.
+    disconnect(qApp, nullptr, this, nullptr);
+    qApp->removeEventFilter(this);
+}
 
 template <class T>
 T* TForm1::add(T* component, const char* name) {

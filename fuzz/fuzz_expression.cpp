@@ -1,0 +1,13 @@
+// Script and expression text given to the interpreter's compiler.
+#include "report/InterpreterCompiler.h"
+#include "report/InterpreterScope.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static const report::InterpreterScope scope;
+    report::InterpreterError error;
+    report::compileScript(std::string(reinterpret_cast<const char*>(data), size), scope, error);
+    return 0;
+}

@@ -1,0 +1,5 @@
+kf_fuzz_target(fuzz_decrypt kf_crypto)
+kf_fuzz_target(fuzz_form_text kf_app)
+kf_fuzz_target(fuzz_definition kf_report)
+kf_fuzz_target(fuzz_expression kf_report)
+kf_fuzz_target(fuzz_parse_number kf_controls)
