@@ -1,6 +1,7 @@
 #include "report/RpClassRegistry.h"
 
 #include "report/RpBands.h"
+#include "report/RpBarCodeView.h"
 #include "report/RpHighlight.h"
 #include "report/RpLineView.h"
 #include "report/RpOtherViews.h"
@@ -22,7 +23,7 @@ struct Entry {
 
 std::vector<Entry>& entries() {
     static std::vector<Entry> list = [] {
-        // The engine's own classes, the picture object among them.
+        // The engine's own classes, the picture object among them, and the barcode object.
         return std::vector<Entry>{
             {"TrpChild", TrpClassRegistry::factoryOf<TrpChild>()},
             {"TrpColumnFooter", TrpClassRegistry::factoryOf<TrpColumnFooter>()},
@@ -57,6 +58,7 @@ std::vector<Entry>& entries() {
             {"TrpStyleItem", TrpClassRegistry::factoryOf<TrpStyleItem>()},
             {"TrpNullBand", TrpClassRegistry::factoryOf<TrpNullBand>()},
             {"TrpCustomLineView", TrpClassRegistry::factoryOf<TrpCustomLineView>()},
+            {"TrpBarCodeView", TrpClassRegistry::factoryOf<TrpBarCodeView>()},
         };
     }();
     return list;
