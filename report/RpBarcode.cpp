@@ -204,7 +204,8 @@ void TrpBarcode::Paint(platform::Canvas& canvas, const platform::Rect& rect, boo
     const double scaleX = rect.width() / static_cast<double>(horizontal ? w : d);
     const double scaleY = rect.height() / static_cast<double>(horizontal ? d : w);
     const bool ean = eanOrUpc(Typ);
-    Height = d - (ean ? 7 : 16);
+    // A code too short for its text strip keeps its bars inside its rectangle.
+    Height = std::max(0, d - (ean ? 7 : 16));
     if (angle == 180)
         topOffset_ = ean ? 8 : 16;
     else if (angle == 270)

@@ -195,6 +195,13 @@ TEST(BarCodeView, PaintsEachElementInItsColourAndTheTextBelow) {
     EXPECT_EQ(text.font.pixelHeight, 12);
     EXPECT_EQ(text.points[0], (platform::Point{10 + (37 - 7) / 2, 54 - 14}));
 
+    // Too short for the strip: the bars shrink to the pen's row, not out of the rectangle.
+    b.view->Height = 10;
+    for (const Rect& r : filled(b.draw(), platform::clBlack))
+        EXPECT_EQ(std::pair(r.top, r.bottom), std::pair(20, 21));
+    EXPECT_EQ(b.view->Barcode().Height, 0);
+    b.view->Height = 34;
+
     // At twice the scale every edge doubles.
     const std::vector<CanvasRecord> twice = b.draw(2);
     EXPECT_EQ(filled(twice, platform::clBlack)[2], (Rect{30, 40, 34, 78}));
