@@ -1,10 +1,12 @@
 #include "report/RpClassRegistry.h"
 
 #include "report/RpBands.h"
+#include "report/RpBarCodeView.h"
 #include "report/RpHighlight.h"
 #include "report/RpLineView.h"
 #include "report/RpOtherViews.h"
 #include "report/RpPage.h"
+#include "report/RpPictureView.h"
 #include "report/RpProperties.h"
 #include "report/RpReport.h"
 #include "report/RpStyles.h"
@@ -21,7 +23,7 @@ struct Entry {
 
 std::vector<Entry>& entries() {
     static std::vector<Entry> list = [] {
-        // The engine's own classes; the barcode and picture objects register themselves.
+        // The engine's own classes, the picture object among them, and the barcode object.
         return std::vector<Entry>{
             {"TrpChild", TrpClassRegistry::factoryOf<TrpChild>()},
             {"TrpColumnFooter", TrpClassRegistry::factoryOf<TrpColumnFooter>()},
@@ -45,6 +47,7 @@ std::vector<Entry>& entries() {
             {"TrpOverlay", TrpClassRegistry::factoryOf<TrpOverlay>()},
             {"TrpPageFooter", TrpClassRegistry::factoryOf<TrpPageFooter>()},
             {"TrpPageHeader", TrpClassRegistry::factoryOf<TrpPageHeader>()},
+            {"TrpPictureView", TrpClassRegistry::factoryOf<TrpPictureView>()},
             {"TrpReport", TrpClassRegistry::factoryOf<TrpReport>()},
             {"TrpReportPage", TrpClassRegistry::factoryOf<TrpReportPage>()},
             {"TrpReportSummary", TrpClassRegistry::factoryOf<TrpReportSummary>()},
@@ -55,6 +58,7 @@ std::vector<Entry>& entries() {
             {"TrpStyleItem", TrpClassRegistry::factoryOf<TrpStyleItem>()},
             {"TrpNullBand", TrpClassRegistry::factoryOf<TrpNullBand>()},
             {"TrpCustomLineView", TrpClassRegistry::factoryOf<TrpCustomLineView>()},
+            {"TrpBarCodeView", TrpClassRegistry::factoryOf<TrpBarCodeView>()},
         };
     }();
     return list;

@@ -1,7 +1,8 @@
 #pragma once
 // Classes by name, so that a definition can create its objects from their class names. The
-// engine's own classes are registered from the start; the barcode and picture objects register
-// themselves when their modules are set up.
+// engine's classes, the picture and barcode objects included, are registered from the start: a
+// registration left to a module's own static initialiser would be dropped by the linker whenever
+// nothing names that module's classes directly, as with a definition read by class names alone.
 #include <functional>
 #include <string>
 #include <type_traits>
