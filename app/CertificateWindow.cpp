@@ -1,6 +1,7 @@
 #include "app/CertificateWindow.h"
 
 #include "app/BevelPanel.h"
+#include "app/CertificateTemplate.h"
 #include "app/FormText.h"
 #include "app/LineBufferWindow.h"
 #include "controls/Edit.h"
@@ -132,6 +133,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), saveFolder_(platform::pro
     createComponents(content);
     createMenu();
     setTabOrder();
+    LoadCertificateTemplate(rpReport1);
     connect(qApp, &QApplication::focusChanged, this, &TForm1::onFocusChanged);
 }
 

@@ -2,6 +2,7 @@
 // The certificate window: the employer's section (I) and the employee's section (II) with their
 // fields, and the menu with the program's four commands.
 #include "crypto/RijndaelCipher.h"
+#include "report/RpReport.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -97,6 +98,7 @@ public:
     QAction* Kitltttrlapbetltse1 = nullptr;
     QAction* Kilps1 = nullptr;
     crypto::TRijndaelCipher RijndaelCipher1; // ECB, 128-bit key
+    report::TrpReport rpReport1;             // the certificate template
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

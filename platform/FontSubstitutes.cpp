@@ -10,6 +10,9 @@ void installFontSubstitutes() {
                               QStringLiteral("Times New Roman"));
     QFont::insertSubstitution(QStringLiteral("Arial CE"), QStringLiteral("Arial"));
     QFont::insertSubstitution(QStringLiteral("Courier New CE"), QStringLiteral("Courier New"));
+    // The form code's typeface is not installed here; a plain grotesque of Arial's metrics
+    // keeps the code's width close.
+    QFont::insertSubstitution(QStringLiteral("Franklin Gothic Medium"), QStringLiteral("Arial"));
 }
 
 } // namespace platform
