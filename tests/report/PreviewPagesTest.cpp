@@ -2,6 +2,7 @@
 
 #include "report/RpBands.h"
 #include "report/RpEngine.h"
+#include "report/RpOtherViews.h"
 #include "report/RpXmlSerializer.h"
 
 #include "platform/Error.h"
@@ -367,4 +368,26 @@ TEST(PreviewPages, ADoublePassKeepsThePagesOfAnEarlierRun) {
     EXPECT_EQ(r.pageNode(0).Item(0).Item(0).Attribute("x"), "Kft. & <Bt>");
     EXPECT_EQ(r.pageNode(1).Count(), 1u);
     EXPECT_EQ(r.pageNode(1).Item(0).Item(0).Attribute("x"), "second");
+}
+
+TEST(PreviewPages, OtherViewsStoreAllTheirPropertiesBeforeTheCommonDifferences) {
+    PreparedReport r;
+    auto* source = rpCreate<TrpSubreport>(r.page);
+    source->SetBounds(10, 20, 30, 40);
+    source->Color = platform::rgb(255, 0, 0);
+    auto* output = rpCreate<TrpSubreport>(r.page);
+    output->Assign(*source);
+    output->Top = 25;
+    output->Color = platform::clNone; // back to the default
+    const std::string diff = output->DiffText(*source);
+    EXPECT_TRUE(diff.ends_with(" t=\"25\"")) << diff;
+    EXPECT_EQ(output->DiffText(*source, true), "t=\"25\"");
+    TrpSubreport rebuilt;
+    std::vector<std::string> errors;
+    TrpXMLSerializer::ReadProperties(
+        rebuilt, TrpXMLSerializer::WriteProperties(*source) + " " + diff, errors);
+    EXPECT_TRUE(errors.empty());
+    EXPECT_EQ(rebuilt.Color, platform::clNone);
+    EXPECT_EQ(rebuilt.Top, 25);
+    EXPECT_EQ(rebuilt.Height, 40);
 }
