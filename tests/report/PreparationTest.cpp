@@ -156,15 +156,15 @@ TEST(Preparation, AFirstPassOfADoublePassStoresOnlyTheCommonDifferences) {
     PreparedReport r;
     r.memo(0, 0, {"[Page#]"});
     r.report.EngineOptions.DoublePass = true;
-    std::vector<std::string> firstPass;
-    r.pages().OnPageAdded = [&r, &firstPass](int) {
-        if (!r.report.Engine().FinalPass && r.pages().PageCount() > 0)
-            firstPass.push_back("page added");
+    // What each pass stored, seen right after the null band was added to the page.
+    std::vector<std::pair<bool, std::string>> stored;
+    r.report.OnAfterPrint = [&r, &stored](TrpReportComponent* sender) {
+        if (dynamic_cast<TrpNullBand*>(sender))
+            stored.emplace_back(r.report.Engine().FinalPass, r.pageNode(0).Item(0).Item(0).Text);
     };
-    // The first pass's nodes are dropped; what remains was written in the final pass.
     ASSERT_TRUE(r.report.BuildPreparedPages(true));
-    EXPECT_EQ(firstPass.size(), 1u);
-    ASSERT_EQ(r.pages().PageCount(), 1);
+    EXPECT_EQ(stored, (std::vector<std::pair<bool, std::string>>{{false, ""}, {true, "x=\"1\""}}));
+    ASSERT_EQ(r.pages().PageCount(), 1); // the first pass's page was dropped
     EXPECT_EQ(r.pageNode(0).Item(0).Item(0).Text, "x=\"1\"");
 }
 
