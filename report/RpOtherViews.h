@@ -11,6 +11,9 @@ public:
     int ShapeType = 0;
     const char* ClassName() const override { return "TrpShapeView"; }
     void DefineProperties(TrpPropertyList& properties) override;
+
+protected:
+    bool diffStoresChangesOnly() const override { return true; }
 };
 
 class TrpSysMemoView : public TrpCustomMemoView {

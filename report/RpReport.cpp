@@ -1,6 +1,8 @@
 #include "report/RpReport.h"
 
+#include "report/RpEngine.h"
 #include "report/RpPage.h"
+#include "report/RpPreviewPages.h"
 #include "report/RpProperties.h"
 #include "report/RpResources.h"
 #include "report/RpXmlDocument.h"

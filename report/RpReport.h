@@ -17,6 +17,8 @@
 
 namespace report {
 
+class TrpEngine;
+class TrpPreviewPages;
 class TrpReportComponent;
 class TrpReportPage;
 class TrpView;
@@ -107,6 +109,18 @@ public:
     void WriteExtraNodes(TrpXMLItem& node) override;
     bool ReadExtraNode(const TrpXMLItem& node, std::vector<std::string>& errors) override;
 
+    // Prepares the report into its prepared pages (after clearing them when DiscardPrevious):
+    // snapshot of the definition, script, engine run, restore of the definition. True when the run
+    // recorded no error; otherwise the error lines stay in ErrorList and, unless
+    // EngineOptions.SilentMode, the error box shows them (RpErrorBox.h).
+    bool BuildPreparedPages(bool DiscardPrevious);
+    // The engine and the prepared pages (PageCount, StopRequested, PaintPage ...) for the preview
+    // and the print job.
+    TrpEngine& Engine();
+    TrpPreviewPages& PreviewPages();
+    // Called when a preparation fails while a preview of this report is open: the host closes it.
+    std::function<void()> OnClosePreview;
+
     std::string NameStem() const override { return "Report"; }
     const char* ClassName() const override { return "TrpReport"; }
     void DefineProperties(TrpPropertyList& properties) override;
@@ -120,6 +134,8 @@ private:
     InterpreterScript script_;
     TrpExpressionCache cache_;
     std::vector<std::string> variablesInEvaluation_;
+    std::unique_ptr<TrpEngine> engine_;
+    std::unique_ptr<TrpPreviewPages> previewPages_;
 };
 
 } // namespace report

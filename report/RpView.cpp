@@ -4,6 +4,7 @@
 #include "report/RpExpressions.h"
 #include "report/RpProperties.h"
 #include "report/RpReport.h"
+#include "report/RpXmlSerializer.h"
 
 #include <cstdlib>
 
@@ -197,6 +198,12 @@ void TrpView::FillValue() {
 }
 
 void TrpView::appendDiff(TrpDiffWriter& diff, TrpComponent& source, bool commonOnly) {
+    if (!commonOnly && !diffStoresChangesOnly()) {
+        // Every value, so that one put back to its default is not lost to the source's value.
+        diff.text = TrpXMLSerializer::WriteProperties(*this, true);
+        TrpReportComponent::appendDiff(diff, source, true);
+        return;
+    }
     TrpReportComponent::appendDiff(diff, source, commonOnly);
     if (commonOnly)
         return;

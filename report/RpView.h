@@ -56,6 +56,9 @@ public:
 protected:
     void appendDiff(TrpDiffWriter& diff, TrpComponent& source, bool commonOnly) override;
     bool diffWritesLeft() const override { return Align == baNone; }
+    // Text objects, lines, pictures and shapes store only the view properties that differ; other
+    // views (the barcode) store all their properties followed by the part every object has.
+    virtual bool diffStoresChangesOnly() const { return false; }
     // Draws one side (or a diagonal) the way the frame style asks: FrameWidth parallel one-pixel
     // lines for the dashed styles, one line of pen width FrameWidth otherwise.
     void paintFrameLine(platform::Point from, platform::Point to, TrpFrameStyle style);
@@ -79,6 +82,9 @@ public:
     virtual double CalcWidth();
 
     void DefineProperties(TrpPropertyList& properties) override;
+
+protected:
+    bool diffStoresChangesOnly() const override { return true; }
 };
 
 // Pen and brush styles of the canvas for the report's enumerations.

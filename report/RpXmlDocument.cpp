@@ -125,13 +125,21 @@ void TrpXMLDocument::Read(std::istream& stream) {
     FromText(std::string(std::istreambuf_iterator<char>(stream), {}));
 }
 
+void TrpXMLDocument::FromText(const std::string& text) {
+    ReadItem(text, Root);
+}
+
+void TrpXMLDocument::WriteItem(std::ostream& stream, const TrpXMLItem& item) {
+    writeNode(stream, item);
+}
+
 // Reads what Write writes: elements with attribute texts and children, no character data. The
 // nesting is walked with an explicit stack, so deep input cannot exhaust the call stack.
-void TrpXMLDocument::FromText(const std::string& text) {
-    Root.Clear();
-    Root.Name.clear();
-    Root.Text.clear();
-    Root.Unloadable = false;
+void TrpXMLDocument::ReadItem(const std::string& text, TrpXMLItem& item) {
+    item.Clear();
+    item.Name.clear();
+    item.Text.clear();
+    item.Unloadable = false;
     size_t i = 0;
     const auto skipBlanks = [&] {
         while (i < text.size() &&
@@ -184,7 +192,7 @@ void TrpXMLDocument::FromText(const std::string& text) {
             attributes.erase(0, 1);
         while (!attributes.empty() && attributes.back() == ' ')
             attributes.pop_back();
-        TrpXMLItem& node = open.empty() ? Root : open.back()->Add();
+        TrpXMLItem& node = open.empty() ? item : open.back()->Add();
         node.Name = text.substr(i + 1, nameEnd - i - 1);
         if (attributes.ends_with(unloadableMark)) {
             node.Unloadable = true;

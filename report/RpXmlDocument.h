@@ -54,6 +54,11 @@ public:
     // Replaces the root; raises platform::Error on malformed text.
     void Read(std::istream& stream);
     void FromText(const std::string& text);
+
+    // One node and its descendants without the declaration, and the reverse into a given node
+    // (replacing its name, text and children): how single pages move to and from a file.
+    static void WriteItem(std::ostream& stream, const TrpXMLItem& item);
+    static void ReadItem(const std::string& text, TrpXMLItem& item);
 };
 
 } // namespace report
