@@ -41,6 +41,8 @@ protected:
     // When the picture changed: Picture.PropData first; then always a blank and the view's
     // difference text.
     void appendDiff(TrpDiffWriter& diff, TrpComponent& source, bool commonOnly) override;
+    // The picture travels in Picture.PropData when it changed; the rest only when it differs.
+    bool diffStoresChangesOnly() const override { return true; }
 
 private:
     void pictureChanged();
