@@ -17,6 +17,7 @@
 
 namespace report {
 
+class TrpDrawText;
 class TrpReportComponent;
 class TrpReportPage;
 class TrpView;
@@ -89,6 +90,9 @@ public:
     TrpVariant Get(const std::string& name);
     void Set(const std::string& name, const TrpVariant& value);
 
+    // The text layout shared by the report's text objects.
+    TrpDrawText& DrawText();
+
     InterpreterScript& Script() { return script_; }
     TrpExpressionCache& ExpressionCache() { return cache_; }
     // Registers Get, Set and the variable "Value" with the report script.
@@ -120,6 +124,7 @@ private:
     InterpreterScript script_;
     TrpExpressionCache cache_;
     std::vector<std::string> variablesInEvaluation_;
+    std::unique_ptr<TrpDrawText> drawText_;
 };
 
 } // namespace report
