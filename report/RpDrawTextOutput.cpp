@@ -106,11 +106,12 @@ void TrpDrawText::DrawOneLine(platform::Canvas& canvas, const WrappedLine& line,
     const int blanks =
         align == haBlock ? static_cast<int>(std::count_if(text.begin(), text.end(), isBlank)) : 0;
     if (blanks > 0) {
-        // Justified: only the blanks change, and the line ends where a right-aligned one ends,
-        // one pixel beyond the width.
-        const int d = std::abs(width) - measured;
-        const int unit = signOf(d), each = std::abs(d) / blanks;
-        int further = std::abs(d) % blanks + 1;
+        // Justified: only the blanks change, so that the line ends where a right-aligned one
+        // ends, one pixel beyond the width. The change d + 1 is what that takes also when the
+        // device glyphs come out wider than the width (d < 0) or exactly as wide (d = 0).
+        const int change = std::abs(width) - measured + 1;
+        const int unit = signOf(change), each = std::abs(change) / blanks;
+        int further = std::abs(change) % blanks;
         for (int k = 0; k < n; ++k) {
             if (!isBlank(text[static_cast<size_t>(k)]))
                 continue;
