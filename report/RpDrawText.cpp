@@ -97,9 +97,7 @@ void TrpDrawText::LayOutText(const std::vector<std::string>& lines) {
     const int spacing = spacing600();
     for (const std::string& line : lines) {
         const int begin = static_cast<int>(chars_.size());
-        // An empty line is one blank, standing where its line break starts.
         tags_.StripMarkup(line.empty() ? std::string_view(" ") : std::string_view(line), chars_);
-        tags_.SkipSource(line.empty() ? 1 : 2);
         const size_t first = lines_.size();
         wrapSourceLine(begin, static_cast<int>(chars_.size()) - begin, maxWidth, firstWidth,
                        spacing);
@@ -162,35 +160,37 @@ int TrpDrawText::MeasureCharacters(int begin, int length, bool accumulate, int s
     if (length <= 0)
         return 0;
     const std::string_view text(chars_.data() + begin, static_cast<size_t>(length));
-    const TrpHTMLTag* tags = tags_.Tags().data() + begin;
+    const std::vector<TrpHTMLTagsList::Run>& runs = tags_.Runs();
     constexpr int shapeBits = platform::fontBold | platform::fontItalic;
     size_t measuredCount = 0;
-    const int* raw = nullptr;
-    int rawStyle = -1;
     int sum = 0;
-    for (int i = 0; i < length; ++i) {
-        const int style = tags[i].Style & shapeBits;
-        if (style != rawStyle) {
-            auto known = std::find_if(measured_.begin(), measured_.begin() + measuredCount,
-                                      [&](const MeasuredStyle& m) { return m.style == style; });
-            if (known == measured_.begin() + measuredCount) {
-                if (measuredCount == measured_.size())
-                    measured_.emplace_back();
-                known = measured_.begin() + measuredCount++;
-                platform::CanvasFont styled = font;
-                styled.style = (font.style & ~shapeBits) | style;
-                canvas.setFont(styled);
-                known->style = style;
-                known->raw = canvas.textExtents(text);
-            }
-            raw = known->raw.data();
-            rawStyle = style;
+    for (size_t r = tags_.RunAt(begin), i = 0; i < text.size(); ++r) {
+        const size_t runEnd =
+            r + 1 < runs.size()
+                ? std::min(static_cast<size_t>(runs[r + 1].Start - begin), text.size())
+                : text.size();
+        const TrpHTMLTag& tag = runs[r].Tag;
+        const int style = tag.Style & shapeBits;
+        auto known = std::find_if(measured_.begin(), measured_.begin() + measuredCount,
+                                  [&](const MeasuredStyle& m) { return m.style == style; });
+        if (known == measured_.begin() + measuredCount) {
+            if (measuredCount == measured_.size())
+                measured_.emplace_back();
+            known = measured_.begin() + measuredCount++;
+            platform::CanvasFont styled = font;
+            styled.style = (font.style & ~shapeBits) | style;
+            canvas.setFont(styled);
+            known->style = style;
+            known->raw = canvas.textExtents(text);
         }
-        int width = raw[i] - (i > 0 ? raw[i - 1] : 0) + spacing;
-        if (tags[i].ReducedSize)
-            width = rpRound(width / 1.5);
-        sum += width;
-        widths[static_cast<size_t>(i)] = accumulate ? sum : width;
+        const int* raw = known->raw.data();
+        for (; i < runEnd; ++i) {
+            int width = raw[i] - (i > 0 ? raw[i - 1] : 0) + spacing;
+            if (tag.ReducedSize)
+                width = rpRound(width / 1.5);
+            sum += width;
+            widths[i] = accumulate ? sum : width;
+        }
     }
     return sum;
 }
@@ -225,10 +225,8 @@ std::string_view TrpDrawText::Line(int index) const {
                                            static_cast<size_t>(line.length));
 }
 
-std::span<const TrpHTMLTag> TrpDrawText::LineTags(int index) const {
-    const WrappedLine& line = lines_[static_cast<size_t>(index)];
-    return std::span<const TrpHTMLTag>(tags_.Tags())
-        .subspan(static_cast<size_t>(line.begin), static_cast<size_t>(line.length));
+TrpHTMLTag TrpDrawText::Tag(int line, int k) const {
+    return tags_.TagAt(lines_[static_cast<size_t>(line)].begin + k);
 }
 
 } // namespace report

@@ -14,7 +14,6 @@
 #include "platform/Canvas.h"
 #include "platform/RecordingCanvas.h"
 
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -69,7 +68,8 @@ public:
     int LineCount() const { return static_cast<int>(lines_.size()); }
     std::string_view Line(int index) const;
     int LineFlags(int index) const { return lines_[static_cast<size_t>(index)].flags; }
-    std::span<const TrpHTMLTag> LineTags(int index) const;
+    // The attributes of character k of a line.
+    TrpHTMLTag Tag(int line, int k) const;
     // The measuring font's character height at 600 dpi.
     int FontHeight() const { return measuringFont_.pixelHeight; }
     // Pixels per inch of report units: the measuring canvas's resolution.

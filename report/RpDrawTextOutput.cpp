@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <numeric>
 
 namespace report {
 namespace {
@@ -124,30 +125,28 @@ void TrpDrawText::DrawOneLine(platform::Canvas& canvas, const WrappedLine& line,
     }
 
     // Runs of characters with equal attributes, each with its own font, colour and offset.
-    const TrpHTMLTag* tags = tags_.Tags().data() + line.begin;
+    const std::vector<TrpHTMLTagsList::Run>& runs = tags_.Runs();
     const unsigned options =
         platform::textClipped | (rtlReading_ ? unsigned(platform::textRtlReading) : 0u);
-    for (int start = 0, end = 0; start < n; start = end) {
-        end = start + 1;
-        while (end < n && tags[end].SameAsPrevious)
-            ++end;
-        const TrpHTMLTag& tag = tags[start];
+    for (size_t r = tags_.RunAt(line.begin), start = 0; start < text.size(); ++r) {
+        const size_t end =
+            r + 1 < runs.size()
+                ? std::min(static_cast<size_t>(runs[r + 1].Start - line.begin), text.size())
+                : text.size();
+        const TrpHTMLTag& tag = runs[r].Tag;
         platform::CanvasFont font = deviceFont;
         font.pixelHeight = deviceFontHeight(canvas, tag.Size);
         font.style = tag.Style;
         font.color = tag.Color;
         canvas.setFont(font);
         const int offset = tag.Subscript ? rpRound(tag.Size * scaleY_) : 0;
-        const auto count = static_cast<size_t>(end - start);
-        const auto first = static_cast<size_t>(start);
+        const std::span<const int> advances = widths.subspan(start, end - start);
         canvas.textOut(x + rpRound(offset * sin_), y + rpRound(offset * cos_),
-                       text.substr(first, count), widths.subspan(first, count), deviceRect_,
-                       options);
-        int runWidth = 0;
-        for (size_t k = first; k < first + count; ++k)
-            runWidth += widths[k];
+                       text.substr(start, end - start), advances, deviceRect_, options);
+        const int runWidth = std::accumulate(advances.begin(), advances.end(), 0);
         x += rpRound(runWidth * cos_);
         y -= rpRound(runWidth * sin_);
+        start = end;
     }
 }
 

@@ -51,17 +51,25 @@ bool rgbValue(std::string_view value, platform::TColor& color) {
 } // namespace
 
 void TrpHTMLTagsList::Start(bool allowTags, platform::TColor color, int size, int style) {
-    tags_.clear();
+    runs_.clear();
     allowTags_ = allowTags;
     defaultColor_ = color_ = color;
     defaultSize_ = size_ = size;
     defaultStyle_ = style_ = style;
     subscript_ = false;
-    position_ = 1;
-    last_ = TrpHTMLTag{};
-    last_.Color = color;
-    last_.Size = static_cast<int16_t>(size);
-    last_.Style = static_cast<uint8_t>(style);
+}
+
+size_t TrpHTMLTagsList::RunAt(int index) const {
+    const auto after = std::upper_bound(runs_.begin(), runs_.end(), index,
+                                        [](int i, const Run& run) { return i < run.Start; });
+    return after == runs_.begin() ? 0 : static_cast<size_t>(after - runs_.begin()) - 1;
+}
+
+TrpHTMLTag TrpHTMLTagsList::TagAt(int index) const {
+    const Run& run = runs_.at(RunAt(index));
+    TrpHTMLTag tag = run.Tag;
+    tag.SameAsPrevious = run.Start != index || run.Tag.SameAsPrevious;
+    return tag;
 }
 
 void TrpHTMLTagsList::StripMarkup(std::string_view line, std::string& text) {
@@ -84,7 +92,6 @@ void TrpHTMLTagsList::StripMarkup(std::string_view line, std::string& text) {
         }
     }
     append(line, from, line.size(), text);
-    position_ += static_cast<int>(line.size());
 }
 
 // Characters from..to - 1 of the line carry the current attributes.
@@ -99,16 +106,22 @@ void TrpHTMLTagsList::append(std::string_view line, size_t from, size_t to, std:
     tag.ReducedSize = size_ != defaultSize_;
     // A change of the vertical offset starts a new run too: a subscript followed directly by a
     // superscript of the same size must not be drawn lowered.
-    tag.SameAsPrevious =
-        !allowTags_ || (tag.Color == last_.Color && tag.Size == last_.Size &&
-                        tag.Style == last_.Style && tag.Subscript == last_.Subscript);
-    text.append(line.substr(from, to - from));
-    for (size_t k = from; k < to; ++k) {
-        tag.Position = position_ + static_cast<int>(k);
-        tags_.push_back(tag);
-        tag.SameAsPrevious = true;
+    const auto same = [&](const TrpHTMLTag& previous) {
+        return tag.Color == previous.Color && tag.Size == previous.Size &&
+               tag.Style == previous.Style && tag.Subscript == previous.Subscript;
+    };
+    if (runs_.empty()) {
+        TrpHTMLTag defaults;
+        defaults.Color = defaultColor_;
+        defaults.Size = static_cast<int16_t>(defaultSize_);
+        defaults.Style = static_cast<uint8_t>(defaultStyle_);
+        tag.SameAsPrevious = !allowTags_ || same(defaults);
+        runs_.push_back({static_cast<int>(text.size()), tag});
+    } else if (!same(runs_.back().Tag)) {
+        tag.SameAsPrevious = false;
+        runs_.push_back({static_cast<int>(text.size()), tag});
     }
-    last_ = tag;
+    text.append(line.substr(from, to - from));
 }
 
 bool TrpHTMLTagsList::firstOccurrenceAt(std::string_view line, int pattern, size_t i) {

@@ -1,8 +1,12 @@
 #pragma once
 // The simple mark-up of text objects: <b>, <i>, <u>, <strike>, <sub>, <sup> and
 // <font color=...>, each closed by its </...> form. Stripping a line leaves its plain characters
-// and one attribute record per character; the attributes carry over from one source line to the
+// and the attributes of every character; the attributes carry over from one source line to the
 // next, so a tag opened in one line of an object stays in force until it is closed.
+//
+// Attributes are kept as runs, one record where they change, rather than one per character: a
+// long plain text then costs no attribute memory, and measuring and drawing work run by run
+// anyway.
 #include "platform/Color.h"
 
 #include <array>
@@ -24,19 +28,28 @@ struct TrpHTMLTag {
     bool ReducedSize = false;   // the size differs from the object's font size
 };
 
-// The attributes of all characters of one object, in order, and the mark-up state while the
-// object's lines are read.
+// The attributes of all characters of one object, and the mark-up state while the object's lines
+// are read. Characters are counted in the object's plain text, all its stripped lines together.
 class TrpHTMLTagsList {
 public:
+    // Characters from Start on have the attributes of Tag, up to the next run's Start. Runs
+    // change attributes, so only the first run may be the same as its (default) predecessor.
+    struct Run {
+        int Start = 0;
+        TrpHTMLTag Tag;
+    };
+
     // Starts an object: its font gives the default and the current attributes.
     void Start(bool allowTags, platform::TColor color, int size, int style);
-    // Appends the characters of one source line without their mark-up to text, and one attribute
-    // record per character to Tags(); the source position moves over the line.
+    // Appends the characters of one source line without their mark-up to text, the object's
+    // plain text so far, and records their attributes.
     void StripMarkup(std::string_view line, std::string& text);
-    // Moves the source position over characters that are not part of any line (line breaks).
-    void SkipSource(int count) { position_ += count; }
 
-    const std::vector<TrpHTMLTag>& Tags() const { return tags_; }
+    const std::vector<Run>& Runs() const { return runs_; }
+    // The run that holds the character.
+    size_t RunAt(int index) const;
+    // The attributes of one character; SameAsPrevious only where a run starts.
+    TrpHTMLTag TagAt(int index) const;
     int DefaultSize() const { return defaultSize_; }
     int DefaultStyle() const { return defaultStyle_; }
     platform::TColor DefaultColor() const { return defaultColor_; }
@@ -50,15 +63,12 @@ private:
     bool firstOccurrenceAt(std::string_view line, int pattern, size_t i);
     void append(std::string_view line, size_t from, size_t to, std::string& text);
 
-    std::vector<TrpHTMLTag> tags_;
+    std::vector<Run> runs_;
     bool allowTags_ = false;
     platform::TColor defaultColor_ = 0, color_ = 0;
     int defaultSize_ = 10, size_ = 10;
     int defaultStyle_ = 0, style_ = 0;
     bool subscript_ = false;
-    int position_ = 1;
-    // The attributes of the character appended last, for the same-as-previous flag.
-    TrpHTMLTag last_;
     // First occurrences of the fixed patterns in the current line, found on demand.
     std::array<size_t, 8> firstOccurrence_{};
 };

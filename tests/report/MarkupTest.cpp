@@ -22,12 +22,10 @@ struct Stripped {
 
     explicit Stripped(std::initializer_list<std::string_view> lines, bool allow = true) {
         list.Start(allow, 0, 10, 0);
-        for (std::string_view line : lines) {
+        for (std::string_view line : lines)
             list.StripMarkup(line, text);
-            list.SkipSource(2);
-        }
     }
-    const TrpHTMLTag& at(size_t i) const { return list.Tags().at(i); }
+    TrpHTMLTag at(size_t i) const { return list.TagAt(static_cast<int>(i)); }
 };
 
 } // namespace
@@ -35,7 +33,6 @@ struct Stripped {
 TEST(Markup, StylesOpenAndCloseInEitherCaseAndCarryIntoLaterLines) {
     Stripped s{"a<b>b<I>c</B>d<u>e</i></U>f", "<b>bold", "still</b>x"};
     EXPECT_EQ(s.text, "abcdefboldstillx");
-    ASSERT_EQ(s.list.Tags().size(), s.text.size());
     const int styles[] = {
         0, fontBold, fontBold | fontItalic, fontItalic, fontItalic | fontUnderline, 0};
     for (size_t i = 0; i < 6; ++i)
@@ -123,15 +120,7 @@ TEST(Markup, SameAsPreviousMarksWhereTheAttributesChange) {
 TEST(Markup, WithoutMarkupAllowedTagsAreTextAndEveryCharacterIsTheSame) {
     const Stripped s({"<b>x</b>"}, false);
     EXPECT_EQ(s.text, "<b>x</b>");
-    for (const TrpHTMLTag& tag : s.list.Tags()) {
-        EXPECT_TRUE(tag.SameAsPrevious);
-        EXPECT_EQ(tag.Style, 0);
-    }
-}
-
-TEST(Markup, PositionsCountTheSourceTextWithTagsAndLineBreaks) {
-    const Stripped s{"<b>ab", "c"};
-    EXPECT_EQ(s.at(0).Position, 4);
-    EXPECT_EQ(s.at(1).Position, 5);
-    EXPECT_EQ(s.at(2).Position, 8); // five characters and a line break before it
+    ASSERT_EQ(s.list.Runs().size(), 1u);
+    EXPECT_TRUE(s.list.Runs()[0].Tag.SameAsPrevious);
+    EXPECT_EQ(s.list.Runs()[0].Tag.Style, 0);
 }

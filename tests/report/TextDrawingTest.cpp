@@ -101,6 +101,14 @@ TEST(TextDrawing, JustifiedLinesEndOnePixelBeyondTheWidthExceptLastAndBlanklessL
     }
     EXPECT_EQ(lines[2].text, "short line"); // a one-line paragraph
     EXPECT_EQ(lines[3].text.find(' '), std::string::npos);
+
+    // Reading right to left, the last line of a paragraph goes to the right edge instead.
+    memo->RTLReading = true;
+    RecordingCanvas rtl;
+    memo->Draw(rtl, 1, 1, 0, 0);
+    const std::vector<DrawnLine> rtlLines = drawnLines(rtl);
+    EXPECT_EQ(rtlLines[2].end, rect.right + 1);
+    EXPECT_TRUE(rtlLines[2].runs[0]->textOptions & platform::textRtlReading);
 }
 
 TEST(TextDrawing, OtherAlignmentsPlaceTheIdealWidth) {
@@ -142,6 +150,13 @@ TEST(TextDrawing, BottomAlignmentLeavesTheLastLineSpacingAboveTheBottomEdge) {
     RecordingCanvas canvas;
     memo->Draw(canvas, 1, 1, 0, 0);
     EXPECT_EQ(drawnLines(canvas).front().y, memo->TextRect.top);
+    // Centred: half the room left by the ideal height (3 lines of 20.72) above the text.
+    memo->VAlign = vaCenter;
+    RecordingCanvas centred;
+    memo->Draw(centred, 1, 1, 0, 0);
+    const platform::Rect rect = memo->TextRect;
+    EXPECT_EQ(drawnLines(centred).front().y,
+              rect.top + rpRound((rect.height() - rpRound(3 * 20.72)) / 2.0));
 }
 
 TEST(TextDrawing, WithoutWordWrapALongLineIsClippedAtTheTextRectangle) {

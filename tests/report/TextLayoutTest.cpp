@@ -90,6 +90,16 @@ TEST(TextLayout, BreaksAtTheLastBlankThatFitsAndDropsIt) {
     EXPECT_EQ(layout.drawText.LineFlags(1), TrpDrawText::lineFirst | TrpDrawText::lineLast);
 }
 
+TEST(TextLayout, ABlankBreakAtTheVeryEndLeavesNoEmptyLine) {
+    const std::string text = "aaa bbb ";
+    const std::vector<int> ext = extents600(text);
+    const int width = unitsReaching(ext[6]);
+    ASSERT_LT(rpRound(width * toWorking), ext[7]);
+    Layout layout(width);
+    EXPECT_EQ(layout.lay({text}), (Lines{"aaa bbb"}));
+    EXPECT_EQ(layout.drawText.LineFlags(0), TrpDrawText::lineFirst | TrpDrawText::lineLast);
+}
+
 TEST(TextLayout, ALongWordBreaksBeforeItsFirstCharacterThatDoesNotFit) {
     const std::string word(10, 'm');
     const std::vector<int> ext = extents600(word);
@@ -153,7 +163,7 @@ TEST(TextLayout, WidthsFollowTheMarkupStylesSizesAndSpacing) {
     const int bold = extents600("wwww", platform::fontBold).back();
     ASSERT_GT(bold, extents600("wwww").back());
     EXPECT_DOUBLE_EQ(layout.drawText.CalcWidth(), bold / toWorking);
-    EXPECT_EQ(layout.drawText.LineTags(1)[0].Style, platform::fontBold);
+    EXPECT_EQ(layout.drawText.Tag(1, 0).Style, platform::fontBold);
 
     // A subscript character is measured at the full size and narrowed by 1.5.
     layout.lay({"x<sub>x</sub>"});
