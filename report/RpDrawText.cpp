@@ -97,6 +97,7 @@ void TrpDrawText::LayOutText(const std::vector<std::string>& lines) {
     const int spacing = spacing600();
     for (const std::string& line : lines) {
         const int begin = static_cast<int>(chars_.size());
+        // An empty line is laid out as one blank.
         tags_.StripMarkup(line.empty() ? std::string_view(" ") : std::string_view(line), chars_);
         const size_t first = lines_.size();
         wrapSourceLine(begin, static_cast<int>(chars_.size()) - begin, maxWidth, firstWidth,
@@ -149,6 +150,7 @@ void TrpDrawText::wrapSourceLine(int begin, int length, int maxWidth, int firstW
         blank = start;
         allowed = maxWidth;
     }
+    // After a break at the very last blank nothing remains, and no empty line follows.
     if (start < length)
         addLine(begin + start, length - start);
 }
