@@ -307,10 +307,24 @@ void PainterCanvas::textOut(int x, int y, std::string_view text, std::span<const
     run.setRawFont(rawFontFor(font()));
     run.setGlyphIndexes(glyphs.glyphs);
     run.setPositions(positions);
-    run.setUnderline(font().style & fontUnderline);
-    run.setStrikeOut(font().style & fontStrikeOut);
     painter_->setPen(toQColor(font().color));
     painter_->drawGlyphRun(QPointF(0, 0), run);
+    // The glyph run's own underline and strike-out vanish in Qt 6.4 under some clip states, so
+    // the lines are ruled here, whole pixels thick, across the advances.
+    if (font().style & (fontUnderline | fontStrikeOut)) {
+        const QRawFont& raw = run.rawFont();
+        const int thickness = std::max(1, static_cast<int>(std::lround(raw.lineThickness())));
+        const QColor color = toQColor(font().color);
+        if (font().style & fontUnderline) {
+            const int below = std::max(1, static_cast<int>(std::lround(raw.underlinePosition())));
+            painter_->fillRect(QRect(0, metrics.ascent + below - thickness / 2, pos, thickness),
+                               color);
+        }
+        if (font().style & fontStrikeOut)
+            painter_->fillRect(
+                QRect(0, metrics.ascent - metrics.ascent / 3 - thickness / 2, pos, thickness),
+                color);
+    }
     painter_->restore();
 }
 

@@ -12,6 +12,8 @@
 
 namespace report {
 
+class TrpDrawText;
+
 class TrpCustomMemoView : public TrpStretcheable {
 public:
     explicit TrpCustomMemoView(TrpComponent* owner = nullptr);
@@ -58,6 +60,14 @@ public:
     // The view rectangle, then the text area inside the gaps and the framed sides' half widths.
     void ComputeDeviceRect(platform::Canvas& canvas, double scaleX, double scaleY, double offsetX,
                            double offsetY) override;
+    // The background and frame, the rules of Underlines and the laid-out text; with AutoWidth the
+    // object first takes the width of its text.
+    void Draw(platform::Canvas& canvas, double scaleX, double scaleY, double offsetX,
+              double offsetY) override;
+    // The height of the wrapped text and the width of its longest line, with the inner margins,
+    // rounded to whole report units.
+    double CalcHeight() override;
+    double CalcWidth() override;
     void SaveOutputState() override;
     void RestoreOutputState() override;
     void FillValue() override;
@@ -76,6 +86,17 @@ protected:
     bool diffWritesWidth() const override { return !AutoWidth; }
 
 private:
+    // Hands the font (the highlight's while it is active), options and gaps to the layout.
+    void takeLayoutSettings(TrpDrawText& drawText) const;
+    // Settings, AutoWidth, both text rectangles and the layout of lines, for drawing at a scale.
+    void layOutForDrawing(TrpDrawText& drawText, platform::Canvas& canvas, double scaleX,
+                          double scaleY, double offsetX, double offsetY,
+                          const std::vector<std::string>& lines);
+    void paintUnderlines(double lineStep);
+    // Inner margins and framed half widths around the text, report units.
+    double horizontalExtra() const;
+    double verticalExtra() const;
+
     int rotation_ = 0;
     std::string style_;
     std::vector<std::string> savedMemo_;

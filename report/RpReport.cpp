@@ -1,5 +1,6 @@
 #include "report/RpReport.h"
 
+#include "report/RpDrawText.h"
 #include "report/RpEngine.h"
 #include "report/RpPage.h"
 #include "report/RpPreviewPages.h"
@@ -78,6 +79,12 @@ TrpReport::TrpReport(TrpComponent* owner) : TrpComponent(owner), cache_(&script_
 TrpReport::~TrpReport() {
     // Children go first, while the report is still whole.
     TrpComponent::Clear();
+}
+
+TrpDrawText& TrpReport::DrawText() {
+    if (!drawText_)
+        drawText_ = std::make_unique<TrpDrawText>();
+    return *drawText_;
 }
 
 std::vector<TrpReportPage*> TrpReport::Pages() const {

@@ -19,6 +19,7 @@ namespace report {
 
 class TrpEngine;
 class TrpPreviewPages;
+class TrpDrawText;
 class TrpReportComponent;
 class TrpReportPage;
 class TrpView;
@@ -91,6 +92,9 @@ public:
     TrpVariant Get(const std::string& name);
     void Set(const std::string& name, const TrpVariant& value);
 
+    // The text layout shared by the report's text objects.
+    TrpDrawText& DrawText();
+
     InterpreterScript& Script() { return script_; }
     TrpExpressionCache& ExpressionCache() { return cache_; }
     // Registers Get, Set and the variable "Value" with the report script.
@@ -136,6 +140,7 @@ private:
     std::vector<std::string> variablesInEvaluation_;
     std::unique_ptr<TrpEngine> engine_;
     std::unique_ptr<TrpPreviewPages> previewPages_;
+    std::unique_ptr<TrpDrawText> drawText_;
 };
 
 } // namespace report
