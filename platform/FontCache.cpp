@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <cmath>
+#include <cstdint>
 #include <map>
 #include <tuple>
 
@@ -64,6 +65,19 @@ std::vector<int> cumulativeExtents(const GlyphLine& line) {
 
 FontMetrics metricsFor(const CanvasFont& font) {
     const QRawFont& raw = rawFontFor(font);
+    // The character cell is the font's Windows ascent and descent (OS/2 usWinAscent and
+    // usWinDescent), as the layout rules assume. Qt prefers the typographic ascent where a font
+    // asks for it, which for Tahoma cuts the accents of capitals off at the top of the cell.
+    const QByteArray os2 = raw.fontTable("OS/2");
+    if (os2.size() >= 78 && raw.unitsPerEm() > 0) {
+        const auto word = [&](int at) {
+            return static_cast<int>(static_cast<uint8_t>(os2[at]) << 8 |
+                                    static_cast<uint8_t>(os2[at + 1]));
+        };
+        const qreal scale = raw.pixelSize() / raw.unitsPerEm();
+        return {static_cast<int>(std::nearbyint(word(74) * scale)),
+                static_cast<int>(std::nearbyint(word(76) * scale))};
+    }
     return {static_cast<int>(std::nearbyint(raw.ascent())),
             static_cast<int>(std::nearbyint(raw.descent()))};
 }
