@@ -134,6 +134,9 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), saveFolder_(platform::pro
     createMenu();
     setTabOrder();
     LoadCertificateTemplate(rpReport1);
+    rpReport1.OnGetValue = [this](const std::string& name, report::TrpVariant& value) {
+        rpReport1GetValue(name, value);
+    };
     connect(qApp, &QApplication::focusChanged, this, &TForm1::onFocusChanged);
 }
 
@@ -207,6 +210,7 @@ void TForm1::createMenu() {
     const auto run = [this](void (TForm1::*handler)()) {
         return [this, handler] { platform::runCommand([this, handler] { (this->*handler)(); }); };
     };
+    connect(Nyomtats1, &QAction::triggered, this, run(&TForm1::Nyomtats1Click));
     connect(Kitltsmentse1, &QAction::triggered, this, run(&TForm1::Kitltsmentse1Click));
     connect(Kitltttrlapbetltse1, &QAction::triggered, this, run(&TForm1::Kitltttrlapbetltse1Click));
     connect(Kilps1, &QAction::triggered, this, &TForm1::Kilps1Click);

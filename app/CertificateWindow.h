@@ -2,10 +2,12 @@
 // The certificate window: the employer's section (I) and the employee's section (II) with their
 // fields, and the menu with the program's four commands.
 #include "crypto/RijndaelCipher.h"
+#include "platform/CpuId.h"
 #include "report/RpReport.h"
 
 #include <QMainWindow>
 #include <QString>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -53,6 +55,18 @@ public:
     void Kitltsmentse1Click();
     // Load: the save file, decrypted with the pass phrase the user types, sets the fields.
     void Kitltttrlapbetltse1Click();
+
+    // Print: computes the certificate identifier from the employee's name, prepares the template
+    // and shows it in the preview, from which it prints.
+    void Nyomtats1Click();
+    // The report's variables, answered from the fields as they are at the moment of the call.
+    void rpReport1GetValue(const std::string& VarName, report::TrpVariant& Value);
+    // The identifier of the last Print that had an employee's name (empty before).
+    const std::string& CertificateId() const { return certificateId_; }
+    // Where Print reads the processor's identification (tests give fixed values).
+    std::function<platform::CpuIdLeaf1()> ReadProcessorId = platform::readCpuIdLeaf1;
+    // Shows the prepared report; the preview window is connected here.
+    std::function<void(report::TrpReport&)> OpenPreview;
 
     // Exit: ends the process at once, without a question and without the window's close handling.
     void Kilps1Click();
@@ -117,6 +131,7 @@ private:
     QScrollArea* scrollBox_ = nullptr;
     TForm3* form3_ = nullptr;
     QString saveFolder_;
+    std::string certificateId_;
     int wheelRemainder_ = 0;
     bool shownOnce_ = false;
 };

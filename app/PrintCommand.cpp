@@ -1,0 +1,63 @@
+// The Print command of the certificate window and the values it hands to the report.
+#include "app/CertificateIdentifier.h"
+#include "app/CertificateWindow.h"
+#include "controls/Edit.h"
+#include "controls/NumEdit.h"
+#include "platform/Cp1250.h"
+#include "platform/RegionalSettings.h"
+#include "report/RpBarCodeView.h"
+
+#include <QDate>
+#include <QLineEdit>
+
+namespace app {
+namespace {
+
+std::string textOf(const QLineEdit* edit) {
+    return platform::toCp1250(edit->text());
+}
+
+} // namespace
+
+void TForm1::Nyomtats1Click() {
+    const std::string name = textOf(Edit3);
+    if (!name.empty()) {
+        certificateId_ = CertificateIdentifier(name, ReadProcessorId());
+        if (auto* barcode = dynamic_cast<report::TrpBarCodeView*>(rpReport1.FindByName("BarCode1")))
+            barcode->Text = certificateId_;
+    }
+    if (rpReport1.BuildPreparedPages(true) && OpenPreview)
+        OpenPreview(rpReport1);
+}
+
+void TForm1::rpReport1GetValue(const std::string& VarName, report::TrpVariant& Value) {
+    const auto answer = [&](const std::string& text) { Value = report::TrpVariant(text); };
+    if (VarName == "m1")
+        answer(textOf(Edit1));
+    else if (VarName == "m2")
+        answer(textOf(Edit2));
+    else if (VarName == "m3")
+        answer(textOf(Edit3));
+    else if (VarName == "m4")
+        answer(textOf(Edit4));
+    else if (VarName == "m5")
+        answer(textOf(Edit5));
+    else if (VarName == "m6")
+        answer(textOf(Edit6));
+    else if (VarName == "m9")
+        answer(textOf(Edit7));
+    else if (VarName == "m13")
+        answer(Edit6->text().isEmpty()
+                   ? std::string()
+                   : platform::fromUtf8(", leánykori neve: <b>") + textOf(Edit6) + "</b>");
+    else if (VarName == "m7")
+        answer(textOf(NumEdit1));
+    else if (VarName == "m8")
+        answer(textOf(NumEdit2));
+    else if (VarName == "datum")
+        answer(platform::formatShortDate(QDate::currentDate()));
+    else if (VarName == "azon")
+        answer(certificateId_);
+}
+
+} // namespace app
