@@ -1,0 +1,11 @@
+#pragma once
+// The platform's paper codes (9 = A4, 256 = custom) as Qt page sizes.
+#include <QPageSize>
+
+namespace preview {
+
+// A code that Qt knows gives its standard size; another code of the paper table gives the table's
+// size; code 256 and codes nobody knows give widthMm x heightMm. Standard sizes are portrait.
+QPageSize pageSizeForPaper(int code, double widthMm, double heightMm);
+
+} // namespace preview
