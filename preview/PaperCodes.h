@@ -4,8 +4,9 @@
 
 namespace preview {
 
-// A code that Qt knows gives its standard size; another code of the paper table gives the table's
-// size; code 256 and codes nobody knows give widthMm x heightMm. Standard sizes are portrait.
+// A code of the paper table gives the table's size (named as the standard size it matches); another
+// code Qt knows gives its standard size; code 256 and codes nobody knows give widthMm x heightMm.
+// Standard sizes are portrait.
 QPageSize pageSizeForPaper(int code, double widthMm, double heightMm);
 
 } // namespace preview
