@@ -194,7 +194,8 @@ void TrpPrinter::StartDocument() {
         case platform::PrintQueueState::Ready:
             break;
         }
-        // No ".pdf" suffix: that would make Qt drop the printer for its plain PDF writer.
+        // No ".pdf" suffix, which would switch Qt from the printer's engine to its plain PDF
+        // writer.
         QTemporaryFile spool(QDir::tempPath() + QStringLiteral("/kf-print-XXXXXX"));
         spool.setAutoRemove(false);
         if (!spool.open())

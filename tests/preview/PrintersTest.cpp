@@ -242,3 +242,12 @@ TEST(SpoolerPrinter, UnreadableDriverLeavesThePrinterUninitialisedAndUnprintable
     EXPECT_FALSE(printer.Printing());
     EXPECT_TRUE(pages.painted.empty());
 }
+
+TEST(PrinterList, ProcessWideListIsTheSpoolersView) {
+    TrpPrinters& list = TrpPrinters::Instance();
+    EXPECT_EQ(&list, &TrpPrinters::Instance());
+    const auto now = TrpPrinters::FromSpooler();
+    EXPECT_EQ(list.PrinterNames(), now->PrinterNames());
+    EXPECT_EQ(list.HasPhysicalPrinters(), !now->PrinterNames().empty());
+    EXPECT_EQ(list.PrinterIndex(), now->PrinterIndex());
+}

@@ -65,12 +65,15 @@ QString outputFolder() {
     return qEnvironmentVariable("KF_PDF_OUT", QStringLiteral("/tmp/kf-pdf-out"));
 }
 
-// The PDFs cups-pdf wrote for jobs of that title.
+// The PDFs cups-pdf wrote for jobs of that title: "<title>-job_<n>.pdf", though it sometimes
+// puts a few characters of its own after the title.
 QStringList outputsOf(const std::string& title) {
     QStringList files;
-    const QString prefix = QString::fromStdString(title) + QStringLiteral("-job_");
+    const QRegularExpression name(
+        QStringLiteral("^%1(__[^-]*)?-job_\\d+\\.pdf$")
+            .arg(QRegularExpression::escape(QString::fromStdString(title))));
     for (const QFileInfo& file : QDir(outputFolder()).entryInfoList(QDir::Files))
-        if (file.fileName().startsWith(prefix))
+        if (name.match(file.fileName()).hasMatch())
             files << file.absoluteFilePath();
     return files;
 }
@@ -301,4 +304,21 @@ TEST_F(SpoolerPrinting, PrinterPropertiesOpenOnThePrintersSettings) {
     EXPECT_EQ(answerer.seen().size(), 1u);
     EXPECT_EQ(printers->Printer()->ResolutionY(), 600);
     EXPECT_NEAR(printers->Printer()->PaperWidth(), 210, 0.1);
+}
+
+TEST_F(SpoolerPrinting, OutputFileThatCannotBeWrittenIsReported) {
+    auto pages = pagesFor(2, "BadFile");
+    printers->SetPrinterIndex(printers->IndexOf("PDF"));
+    printers->Printer()->OutputFile = "/kf-no-such-folder/igazolas.prn";
+    try {
+        RunPrintJob(*pages, *printers);
+        ADD_FAILURE() << "an unwritable file was reported as printed";
+    } catch (const platform::Error& e) {
+        EXPECT_EQ(std::string(e.what()), "Cannot create file \"/kf-no-such-folder/igazolas.prn\"");
+    }
+    EXPECT_FALSE(printers->Printer()->Printing());
+    printers->Printer()->OutputFile.clear();
+    RunPrintJob(*pages, *printers);
+    waitForQueue();
+    EXPECT_EQ(outputsOf(pages->Report().ReportOptions.Name).size(), 1);
 }
