@@ -7,7 +7,7 @@ KF_PACKAGES=(
     cmake g++ qt6-base-dev qt6-base-dev-tools libjpeg62-turbo-dev libssl-dev libgtest-dev libgmock-dev
     libbenchmark-dev ccache ninja-build clang libclang-rt-14-dev
     fonts-liberation2 fonts-wine fonts-dejavu-core fontconfig
-    cups cups-client printer-driver-cups-pdf poppler-utils xvfb xauth
+    cups cups-client libcups2-dev printer-driver-cups-pdf poppler-utils xvfb xauth
 )
 
 kf_missing_packages() {
