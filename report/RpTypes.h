@@ -17,7 +17,13 @@ constexpr double fr1CharX = 9.6;
 constexpr double fr1CharY = 17;
 
 // Round to nearest, halves to the even neighbour: how every unit value becomes device pixels.
+// Values beyond the pixel range (a damaged definition's geometry) stop at its ends.
 inline int rpRound(double value) {
+    constexpr double limit = 1 << 30;
+    if (!(value > -limit)) // also NaN
+        return value != value ? 0 : -(1 << 30);
+    if (value > limit)
+        return 1 << 30;
     return static_cast<int>(std::nearbyint(value));
 }
 
