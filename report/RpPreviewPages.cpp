@@ -112,7 +112,7 @@ bool TrpPreviewPages::fileCacheOn() const {
 }
 
 void TrpPreviewPages::Clear() {
-    dropCache();
+    DropCache();
     sources_.clear();
     Document.Root.Clear();
     Document.Root.Name = "preparedreport";
@@ -190,7 +190,7 @@ void TrpPreviewPages::AppendOutputPage(TrpPage& page) {
     TrpXMLItem& node = pagesNode().Add("page" + std::to_string(source - sources_.begin()));
     node.Unloadable = PageCount() > 2;
     storedSize_ += static_cast<long long>(node.Name.size() + sizeof(TrpXMLItem) + 16);
-    dropCache();
+    DropCache();
     if (OnPageAdded)
         OnPageAdded(PageCount() - 1);
     SetCurrentPageIndex(PageCount() - 1);
@@ -220,7 +220,7 @@ void TrpPreviewPages::StoreBandTree(TrpComponent& band) {
     page.FilePosition = -1; // changed: a copy in the temporary file is out of date
     const bool commonOnly = !report_.Engine().FinalPass;
     storeNode(band, page, commonOnly);
-    dropCache();
+    DropCache();
 }
 
 void TrpPreviewPages::storeNode(TrpComponent& object, TrpXMLItem& parent, bool commonOnly) {
@@ -261,16 +261,16 @@ void TrpPreviewPages::DropPassPages() {
             page.Delete(page.Count() - 1);
     }
     SetCurrentPageIndex(passPage_);
-    dropCache();
+    DropCache();
 }
 
 void TrpPreviewPages::EndFilling() {
-    dropCache();
+    DropCache();
     if (OnEndFilling)
         OnEndFilling();
 }
 
-void TrpPreviewPages::dropCache() {
+void TrpPreviewPages::DropCache() {
     cache_.clear();
 }
 

@@ -72,6 +72,8 @@ public:
     // The page rebuilt as objects, or null when there is no such page. Valid until the next page
     // request.
     TrpPage* RebuildPage(int index);
+    // Forgets the rebuilt pages (printing drops them after every page to keep memory flat).
+    void DropCache();
     // Width and height of the page in report units, from its source page.
     QSize PageExtent(int index);
     // Draws a page: the scales are the zoom (or device dpi / 96), the offsets the device position
@@ -107,7 +109,6 @@ private:
     void storeNode(TrpComponent& object, TrpXMLItem& parent, bool commonOnly);
     std::unique_ptr<TrpPage> buildPage(const TrpXMLItem& node);
     void buildObject(const TrpXMLItem& node, TrpComponent& parent);
-    void dropCache();
     void unloadOlderPages();
     bool fileCacheOn() const;
     void followURL(const std::string& url);

@@ -14,6 +14,7 @@
 #include "platform/ErrorReport.h"
 
 #include "support/ModalAnswerer.h"
+#include "support/PrintQueue.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -33,75 +34,9 @@
 #include <gtest/gtest.h>
 
 using namespace preview;
+using namespace printqueue;
 
 namespace {
-
-const QString queue = QStringLiteral("PDF");
-
-struct ToolRun {
-    int exitCode = -1;
-    QString output;
-};
-
-ToolRun runTool(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
-        return {};
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput())};
-}
-
-// Waits until the queue has no job left to process (the PDF is complete then).
-void waitForQueue() {
-    QElapsedTimer waited;
-    waited.start();
-    while (!runTool("lpstat", {"-W", "not-completed", "-o", queue}).output.trimmed().isEmpty()) {
-        ASSERT_LT(waited.elapsed(), 60000) << "the print queue did not finish";
-        QThread::msleep(100);
-    }
-}
-
-QString outputFolder() {
-    return qEnvironmentVariable("KF_PDF_OUT", QStringLiteral("/tmp/kf-pdf-out"));
-}
-
-// The PDFs cups-pdf wrote for jobs of that title: "<title>-job_<n>.pdf", though it sometimes
-// puts a few characters of its own after the title.
-QStringList outputsOf(const std::string& title) {
-    QStringList files;
-    const QRegularExpression name(
-        QStringLiteral("^%1(__[^-]*)?-job_\\d+\\.pdf$")
-            .arg(QRegularExpression::escape(QString::fromStdString(title))));
-    for (const QFileInfo& file : QDir(outputFolder()).entryInfoList(QDir::Files))
-        if (name.match(file.fileName()).hasMatch())
-            files << file.absoluteFilePath();
-    return files;
-}
-
-// Page sizes in points, one per page.
-std::vector<QSizeF> pdfPageSizes(const QString& file) {
-    const ToolRun info = runTool("pdfinfo", {"-f", "1", "-l", "9999", file});
-    std::vector<QSizeF> sizes;
-    static const QRegularExpression line(
-        QStringLiteral(R"(Page\s+\d+ size:\s+([\d.]+) x ([\d.]+) pts)"));
-    for (auto match = line.globalMatch(info.output); match.hasNext();) {
-        const QRegularExpressionMatch m = match.next();
-        sizes.emplace_back(m.captured(1).toDouble(), m.captured(2).toDouble());
-    }
-    return sizes;
-}
-
-bool isA4(const QSizeF& points, bool landscape = false) {
-    const QSizeF a4 = landscape ? QSizeF(842, 595) : QSizeF(595, 842);
-    return std::abs(points.width() - a4.width()) < 1.5 &&
-           std::abs(points.height() - a4.height()) < 1.5;
-}
-
-std::string uniqueTitle(const char* what) {
-    static int counter = 0;
-    return "kf" + std::string(what) + std::to_string(QCoreApplication::applicationPid()) + "n" +
-           std::to_string(++counter);
-}
 
 QStringList spoolLeftovers() {
     return QDir::temp().entryList({QStringLiteral("kf-print-*")}, QDir::Files);
@@ -110,7 +45,7 @@ QStringList spoolLeftovers() {
 class SpoolerPrinting : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (!QPrinterInfo::availablePrinterNames().contains(queue))
+        if (!available())
             GTEST_SKIP() << "no print queue \"PDF\" (./test.sh run as root starts one)";
         printers = TrpPrinters::FromSpooler();
         leftovers = spoolLeftovers();

@@ -1,0 +1,43 @@
+#pragma once
+// The real print queue of the printing tests: a cups-pdf queue "PDF" that writes every job it
+// receives as a PDF into KF_PDF_OUT (./test.sh sets it up when run as root), and the command-line
+// tools that read what arrived.
+#include <QSizeF>
+#include <QString>
+#include <QStringList>
+#include <string>
+#include <vector>
+
+namespace printqueue {
+
+inline const QString queue = QStringLiteral("PDF");
+
+struct ToolRun {
+    int exitCode = -1;
+    QString output;
+};
+
+// Runs a program to its end (at most 30 s); exit code -1 when it could not run or was killed.
+ToolRun runTool(const QString& program, const QStringList& arguments);
+
+// Whether the queue is installed (false: the test skips).
+bool available();
+
+// Waits until the queue has no job left to process (the PDF is complete then).
+void waitForQueue();
+
+QString outputFolder();
+
+// The PDFs cups-pdf wrote for jobs of that title: "<title>-job_<n>.pdf", though it sometimes
+// puts a few characters of its own after the title.
+QStringList outputsOf(const std::string& title);
+
+// Page sizes in points, one per page.
+std::vector<QSizeF> pdfPageSizes(const QString& file);
+
+bool isA4(const QSizeF& points, bool landscape = false);
+
+// A title no other job of this test run has.
+std::string uniqueTitle(const char* what);
+
+} // namespace printqueue
