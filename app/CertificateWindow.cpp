@@ -58,8 +58,7 @@ void setColor(QWidget* w, TColor color) {
 QLabel* makeLabel(QWidget* parent, int left, int top, const char* utf8, const QFont& font) {
     auto* label = new QLabel(QString::fromUtf8(utf8), parent);
     label->setFont(font);
-    label->move(left, top);
-    label->adjustSize(); // labels size themselves to their text
+    label->move(left, top); // sized to its text when the window is first shown
     return label;
 }
 
@@ -280,8 +279,14 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 
 void TForm1::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (!std::exchange(shownOnce_, true))
+    if (!std::exchange(shownOnce_, true)) {
+        // Labels size themselves to their text. Measuring loads their fonts, which a window that
+        // is never shown (the command-line export) need not pay for.
+        for (QObject* c : components_)
+            if (auto* label = qobject_cast<QLabel*>(c))
+                label->adjustSize();
         Edit1->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void TForm1::Panel2Enter() {

@@ -55,6 +55,10 @@ public:
     void Kitltsmentse1Click();
     // Load: the save file, decrypted with the pass phrase the user types, sets the fields.
     void Kitltttrlapbetltse1Click();
+    // Load's work without its dialogs: the file at path decrypted with the pass phrase. Damaged
+    // files raise the cipher's and the form text's errors.
+    enum class LoadResult { Loaded, NoSaveFile, WrongPassphrase };
+    LoadResult LoadFormFile(const QString& path, std::string_view passphrase);
 
     // Print: computes the certificate identifier from the employee's name, prepares the template
     // and shows it in the preview, from which it prints.

@@ -59,23 +59,33 @@ void TForm1::Kitltttrlapbetltse1Click() {
     // A cancelled dialog goes on with the empty pass phrase, which no save ever has.
     controls::LangInputQuery(platform::fromUtf8("Jelszóellenőrzés"),
                              platform::fromUtf8("Kérem a jelszót"), "", passphrase.text);
-    if (!QFileInfo::exists(SaveFilePath())) {
+    switch (LoadFormFile(SaveFilePath(), passphrase.text)) {
+    case LoadResult::NoSaveFile:
         controls::LangShowMessage(kNoSave);
-        return;
+        break;
+    case LoadResult::WrongPassphrase:
+        controls::LangShowMessage(kWrongPassphrase);
+        break;
+    case LoadResult::Loaded:
+        break;
     }
-    const std::string content = platform::readWholeFile(SaveFilePath());
+}
+
+TForm1::LoadResult TForm1::LoadFormFile(const QString& path, std::string_view passphrase) {
+    if (!QFileInfo::exists(path))
+        return LoadResult::NoSaveFile;
+    const std::string content = platform::readWholeFile(path);
     controls::TRichEdit& buffer = *form3_->RichEdit4;
     buffer.SetText(content);
-    RijndaelCipher1.SetKeyFromPassphrase(passphrase.text);
+    RijndaelCipher1.SetKeyFromPassphrase(passphrase);
     // A line break that an editor added at the end of the file is not part of the Base64 text.
     std::string formText = RijndaelCipher1.DecryptText(crypto::withoutFinalLineBreak(content));
     buffer.SetText(formText);
     crypto::secureWipe(formText);
-    if (buffer.Count() == 0 || buffer.Line(0) != kFormTextMarker) {
-        controls::LangShowMessage(kWrongPassphrase);
-        return;
-    }
+    if (buffer.Count() == 0 || buffer.Line(0) != kFormTextMarker)
+        return LoadResult::WrongPassphrase;
     RestoreFormText();
+    return LoadResult::Loaded;
 }
 
 } // namespace app

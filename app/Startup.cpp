@@ -3,6 +3,11 @@
 #include "app/CertificateWindow.h"
 #include "app/GuideWindow.h"
 #include "app/LineBufferWindow.h"
+#include "platform/Cp1250.h"
+#include "report/RpErrorBox.h"
+
+#include <QApplication>
+#include <QMessageBox>
 
 namespace app {
 
@@ -17,6 +22,14 @@ Forms CreateForms() {
     forms.form3 = std::make_unique<TForm3>();
     forms.form1->SetLineBuffers(forms.form3.get());
     return forms;
+}
+
+void InstallReportErrorBox() {
+    report::rpSetErrorBoxHandler([](const std::string& caption, const std::string& text) {
+        QMessageBox box(QMessageBox::Critical, platform::toUnicode(caption),
+                        platform::toUnicode(text), QMessageBox::Ok, QApplication::activeWindow());
+        box.exec();
+    });
 }
 
 } // namespace app

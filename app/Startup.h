@@ -20,4 +20,7 @@ struct Forms {
 
 Forms CreateForms();
 
+// The report engine's end-of-preparation error box, shown as a modal box with the error icon.
+void InstallReportErrorBox();
+
 } // namespace app

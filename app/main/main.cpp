@@ -1,14 +1,50 @@
 #include "app/CertificateWindow.h"
+#include "app/CommandLine.h"
 #include "app/Startup.h"
 #include "platform/FontSubstitutes.h"
 
 #include <QApplication>
+#include <iostream>
+
+namespace {
+
+// Qt's own notices (a missing runtime folder and the like) are noise on a command line; the
+// program writes its messages to standard error itself.
+void onlySeriousQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::cerr << message.toLocal8Bit().toStdString() << '\n';
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const bool headless = app::WantsHeadless(arguments);
+    if (headless) {
+        // Exporting and printing need no window system at all.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler(onlySeriousQtMessages);
+    }
+
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("KF2718"));
     platform::installFontSubstitutes();
 
+    if (headless) {
+        QString error;
+        const auto request = app::ParseCommandLine(arguments, error);
+        if (!request) {
+            std::cerr << "kf2718: " << error.toLocal8Bit().toStdString()
+                      << "\nkf2718 --help tells the options.\n";
+            return 2;
+        }
+        return app::RunHeadless(*request, std::cin, std::cout, std::cerr);
+    }
+
+    app::InstallReportErrorBox();
     app::Forms forms = app::CreateForms();
     // The window fills the desktop's work area.
     forms.form1->showMaximized();

@@ -6,8 +6,10 @@
 #include "platform/RecordingCanvas.h"
 #include "platform/RegionalSettings.h"
 #include "report/RpBarCodeView.h"
+#include "report/RpErrorBox.h"
 #include "report/RpMemoView.h"
 #include "report/RpPreviewPages.h"
+#include "support/ModalAnswerer.h"
 
 #include <QDate>
 #include <gtest/gtest.h>
@@ -106,6 +108,21 @@ TEST_F(PrintCommand, VariablesAreAnsweredFromTheFieldsAsTheyAreNow) {
     platform::setRegionalSettings(hungarian);
     EXPECT_EQ(value("datum"), QDate::currentDate().toString("yyyy.MM.dd.").toStdString());
     platform::setRegionalSettings(saved);
+}
+
+TEST_F(PrintCommand, AFailedPreparationShowsOneErrorBoxAndNoPreview) {
+    auto* memo = dynamic_cast<report::TrpCustomMemoView*>(w.rpReport1.FindByName("Memo2"));
+    ASSERT_NE(memo, nullptr);
+    memo->Memo = {"[nincs_ilyen]"};
+    InstallReportErrorBox();
+    ModalAnswerer dialogs;
+    w.Nyomtats1Click();
+    report::rpSetErrorBoxHandler({});
+    EXPECT_EQ(previews, 0);
+    ASSERT_EQ(dialogs.seen().size(), 1u);
+    EXPECT_EQ(dialogs.seen()[0].title, "Hiba");
+    EXPECT_TRUE(dialogs.seen()[0].text.startsWith(QString::fromUtf8("A következő hiba történt:")));
+    EXPECT_TRUE(dialogs.seen()[0].text.contains("nincs_ilyen"));
 }
 
 TEST_F(PrintCommand, AFailedPreparationOpensNoPreview) {

@@ -1,0 +1,38 @@
+#pragma once
+// The program without its window: the certificate exported as a PDF or printed without the print
+// dialog, from a save file and/or field values given on the command line.
+#include <QString>
+#include <QStringList>
+#include <istream>
+#include <optional>
+#include <ostream>
+#include <utility>
+#include <vector>
+
+namespace app {
+
+struct HeadlessRequest {
+    bool help = false;
+    QString pdfFile;    // --pdf OUT.pdf
+    bool print = false; // --print
+    QString printer;    // --printer NAME (with --print)
+    QString loadFile;   // --load FILE (pass phrase from standard input)
+    std::vector<std::pair<QString, QString>> fields; // --field NAME=VALUE, in order
+};
+
+// Whether the arguments ask for work without the window (so the window system is not needed).
+bool WantsHeadless(const QStringList& arguments);
+
+// The request the arguments make; nullopt with a message in error when they make none or are
+// malformed. arguments[0] is the program.
+std::optional<HeadlessRequest> ParseCommandLine(const QStringList& arguments, QString& error);
+
+// The text of --help, in English and Hungarian.
+QString HelpText();
+
+// Carries out the request (a QApplication exists). Messages go to err; the exit status is 0 on
+// success, 1 when loading, preparing, exporting or printing failed.
+int RunHeadless(const HeadlessRequest& request, std::istream& passphraseInput, std::ostream& out,
+                std::ostream& err);
+
+} // namespace app

@@ -1,0 +1,62 @@
+#include "app/PdfExport.h"
+
+#include "platform/Cp1250.h"
+#include "platform/Error.h"
+#include "platform/Files.h"
+#include "platform/PainterCanvas.h"
+#include "report/RpPage.h"
+#include "report/RpPreviewPages.h"
+#include "report/RpReport.h"
+
+#include <QBuffer>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+
+namespace app {
+namespace {
+
+constexpr int kResolution = 600;
+
+QPageLayout layoutOf(report::TrpPreviewPages& pages, int index) {
+    double width = 210, height = 297;
+    if (auto* page = dynamic_cast<report::TrpReportPage*>(pages.RebuildPage(index))) {
+        width = page->PaperWidth();
+        height = page->PaperHeight();
+    }
+    return QPageLayout(QPageSize(QSizeF(width, height), QPageSize::Millimeter),
+                       QPageLayout::Portrait, QMarginsF());
+}
+
+} // namespace
+
+void WritePreparedPagesToPdf(report::TrpReport& report, const QString& path) {
+    report::TrpPreviewPages& pages = report.PreviewPages();
+    if (pages.PageCount() == 0)
+        throw platform::Error("The report has no prepared pages");
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setResolution(kResolution);
+        writer.setCreator(QStringLiteral("KF2718"));
+        writer.setTitle(platform::toUnicode(report.ReportOptions.Name));
+        writer.setPageLayout(layoutOf(pages, 0));
+        QPainter painter(&writer);
+        // The PDF stands for the printed paper: objects that do not print are left out of it too.
+        platform::PainterCanvas canvas(painter, {true, kResolution, kResolution});
+        constexpr double scale = kResolution / 96.0;
+        for (int i = 0; i < pages.PageCount(); ++i) {
+            if (i > 0) {
+                writer.setPageLayout(layoutOf(pages, i));
+                writer.newPage();
+            }
+            pages.PaintPage(i, canvas, scale, scale, 0, 0);
+            pages.DropCache();
+        }
+    }
+    platform::writeFileAtomically(path, std::string_view(bytes.constData(), bytes.size()));
+}
+
+} // namespace app
