@@ -55,6 +55,9 @@ public:
     void Kitltsmentse1Click();
     // Load: the save file, decrypted with the pass phrase the user types, sets the fields.
     void Kitltttrlapbetltse1Click();
+    // Save's work after the question: the form text composed in the second line buffer,
+    // encrypted with the pass phrase, replaces the file at path (or the old file stays whole).
+    void SaveFormText(const QString& path, std::string_view passphrase);
     // Load's work without its dialogs: the file at path decrypted with the pass phrase. Damaged
     // files raise the cipher's and the form text's errors.
     enum class LoadResult { Loaded, NoSaveFile, WrongPassphrase };

@@ -46,11 +46,15 @@ void TForm1::Kitltsmentse1Click() {
                              "", passphrase.text);
     if (passphrase.text.empty())
         return;
-    RijndaelCipher1.SetKeyFromPassphrase(passphrase.text);
+    SaveFormText(SaveFilePath(), passphrase.text);
+}
+
+void TForm1::SaveFormText(const QString& path, std::string_view passphrase) {
+    RijndaelCipher1.SetKeyFromPassphrase(passphrase);
     controls::TRichEdit& buffer = *form3_->RichEdit4;
     buffer.SetText(RijndaelCipher1.EncryptText(buffer.Text()));
     // The save file is the Base64 line alone, without a line break.
-    platform::writeFileAtomically(SaveFilePath(), buffer.Count() ? buffer.Line(0) : std::string());
+    platform::writeFileAtomically(path, buffer.Count() ? buffer.Line(0) : std::string());
 }
 
 void TForm1::Kitltttrlapbetltse1Click() {
