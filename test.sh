@@ -16,6 +16,7 @@ export QT_QPA_PLATFORM=offscreen QTEST_DISABLE_STACK_DUMP=1
 kf_print_queue_up
 
 (cd "$KF_ROOT/build" && ctest --output-on-failure --parallel "$(nproc)" "$@")
+"$KF_ROOT/scripts/package-test.sh" "$KF_ROOT/build"
 
 # The same tests again under AddressSanitizer and UndefinedBehaviorSanitizer (clang), with the fuzz
 # targets, each of which fuzzes its decoder for a few seconds from its seed corpus.
