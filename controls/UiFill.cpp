@@ -1,5 +1,7 @@
 #include "controls/UiFill.h"
 
+#include "platform/Cp1250.h"
+
 #include <QPainter>
 #include <exception>
 
@@ -93,7 +95,11 @@ TUiFill::TUiFill(QWidget* parent) : QWidget(parent) {
     // A windowless control: it draws on its parent and never takes the focus.
     setFocusPolicy(Qt::NoFocus);
     bevel_.SetOnChange([this] { subObjectChanged(); });
-    caption_.SetOnChange([this] { subObjectChanged(); });
+    caption_.SetOnChange([this] {
+        // Painted by hand, so screen readers learn the section's title from here.
+        setAccessibleName(platform::toUnicode(caption_.Caption()).trimmed());
+        subObjectChanged();
+    });
     fillObject_.SetOnChange([this] { subObjectChanged(); });
 }
 

@@ -71,6 +71,7 @@ TEST_F(CertificateWindow, StartsWithTheDesignedTextsAndFocusInTheFirstField) {
         captions << a->text();
     EXPECT_EQ(captions, commands);
     EXPECT_EQ(QApplication::focusWidget(), w.Edit1);
+    EXPECT_EQ(w.UiFill2->accessibleName(), QString::fromUtf8("II. A MUNKAVÁLLALÓ"));
     EXPECT_TRUE(isActive(w.UiFill1));
     EXPECT_TRUE(isInactive(w.UiFill2));
 }
