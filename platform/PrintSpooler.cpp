@@ -1,18 +1,23 @@
 #include "platform/PrintSpooler.h"
 
 #include "platform/Cp1250.h"
+#include "platform/CupsLibrary.h"
 
 #include <QFile>
 #include <QPrinterInfo>
 #include <algorithm>
-#include <cups/cups.h>
 #include <memory>
 
 namespace platform {
 namespace {
 
-std::string lastCupsError() {
-    return toCp1250(QString::fromUtf8(cupsLastErrorString()));
+// Said when the spooler's client library is not installed.
+std::string noCupsLibrary() {
+    return fromUtf8("A nyomtatási rendszer (CUPS) ügyfélkönyvtára nincs telepítve");
+}
+
+std::string lastCupsError(const CupsLibrary& cups) {
+    return toCp1250(QString::fromUtf8(cups.lastErrorString()));
 }
 
 const char* sidesOption(int duplex) {
@@ -40,14 +45,17 @@ QString defaultPrinterName() {
 }
 
 PrintQueueStatus printQueueStatus(const QString& printer) {
+    const CupsLibrary* cups = CupsLibrary::get();
+    if (!cups)
+        return {PrintQueueState::Unreachable, noCupsLibrary()};
     const QByteArray name = printer.toUtf8();
-    const std::unique_ptr<cups_dest_t, void (*)(cups_dest_t*)> dest(
-        cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.constData(), nullptr),
-        [](cups_dest_t* d) { cupsFreeDests(1, d); });
+    const auto freeDest = [cups](cups_dest_t* d) { cups->freeDests(1, d); };
+    const std::unique_ptr<cups_dest_t, decltype(freeDest)> dest(
+        cups->getNamedDest(CUPS_HTTP_DEFAULT, name.constData(), nullptr), freeDest);
     if (!dest)
-        return {PrintQueueState::Unreachable, lastCupsError()};
-    const auto option = [&dest](const char* key) {
-        const char* value = cupsGetOption(key, dest->num_options, dest->options);
+        return {PrintQueueState::Unreachable, lastCupsError(*cups)};
+    const auto option = [&dest, cups](const char* key) {
+        const char* value = cups->getOption(key, dest->num_options, dest->options);
         return QString::fromUtf8(value ? value : "");
     };
     PrintQueueStatus status{PrintQueueState::Ready, toCp1250(option("printer-state-message"))};
@@ -61,26 +69,29 @@ PrintQueueStatus printQueueStatus(const QString& printer) {
 
 std::optional<std::string> spoolPdfFile(const QString& printer, const QString& pdfPath,
                                         const std::string& title, const SpoolOptions& options) {
+    const CupsLibrary* cups = CupsLibrary::get();
+    if (!cups)
+        return noCupsLibrary();
     int count = 0;
     cups_option_t* list = nullptr;
     const QByteArray copies = QByteArray::number(std::max(options.copies, 1));
-    count = cupsAddOption("copies", copies.constData(), count, &list);
+    count = cups->addOption("copies", copies.constData(), count, &list);
     if (options.copies > 1)
-        count = cupsAddOption("multiple-document-handling",
-                              options.collate ? "separate-documents-collated-copies"
-                                              : "separate-documents-uncollated-copies",
-                              count, &list);
+        count = cups->addOption("multiple-document-handling",
+                                options.collate ? "separate-documents-collated-copies"
+                                                : "separate-documents-uncollated-copies",
+                                count, &list);
     const QByteArray media = options.media.toUtf8();
     if (!media.isEmpty())
-        count = cupsAddOption("media", media.constData(), count, &list);
-    count = cupsAddOption("sides", sidesOption(options.duplex), count, &list);
+        count = cups->addOption("media", media.constData(), count, &list);
+    count = cups->addOption("sides", sidesOption(options.duplex), count, &list);
     // Names and titles are UTF-8 for the spooler; the document name arrives as cp1250.
-    const int job = cupsPrintFile2(CUPS_HTTP_DEFAULT, printer.toUtf8().constData(),
-                                   QFile::encodeName(pdfPath).constData(),
-                                   toUnicode(title).toUtf8().constData(), count, list);
-    cupsFreeOptions(count, list);
+    const int job = cups->printFile2(CUPS_HTTP_DEFAULT, printer.toUtf8().constData(),
+                                     QFile::encodeName(pdfPath).constData(),
+                                     toUnicode(title).toUtf8().constData(), count, list);
+    cups->freeOptions(count, list);
     if (job == 0)
-        return lastCupsError();
+        return lastCupsError(*cups);
     return std::nullopt;
 }
 

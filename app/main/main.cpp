@@ -1,5 +1,6 @@
 #include "app/CertificateWindow.h"
 #include "app/CommandLine.h"
+#include "app/QuitWhenShown.h"
 #include "app/Startup.h"
 #include "platform/FontSubstitutes.h"
 
@@ -47,6 +48,7 @@ int main(int argc, char** argv) {
     app::InstallReportErrorBox();
     app::Forms forms = app::CreateForms();
     // The window fills the desktop's work area.
+    app::QuitWhenShown::watch(*forms.form1);
     forms.form1->showMaximized();
     return QApplication::exec();
 }
