@@ -142,8 +142,10 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), saveFolder_(platform::pro
 TForm1::~TForm1() {
     // The children are destroyed after this body: focus moves then, and the application must not
     // call back into the half-destroyed window.
-    disconnect(qApp, nullptr, this, nullptr);
-    qApp->removeEventFilter(this);
+    if (qApp) {
+        disconnect(qApp, nullptr, this, nullptr);
+        qApp->removeEventFilter(this);
+    }
 }
 
 template <class T>

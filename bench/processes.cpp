@@ -65,11 +65,11 @@ const std::string workFolder = [] {
 }();
 
 void BM_Kf2718Pdf(benchmark::State& state) {
-    timeProcess(state, {KF2718_PROGRAM, "--field", "Edit1=Minta Kft.", "--field",
-                        "Edit2=Fő utca 1.", "--field", "Edit3=Kiss Anna", "--field",
-                        "Edit4=könyvelő", "--field", "Edit5=2001. március 1.", "--field",
-                        "Edit7=Kossuth tér 2.", "--field", "NumEdit1=123 456", "--pdf",
-                        workFolder + "/kf2718-bench.pdf"});
+    timeProcess(state,
+                {KF2718_PROGRAM, "--field", "Edit1=Minta Kft.", "--field", "Edit2=Fő utca 1.",
+                 "--field", "Edit3=Kiss Anna", "--field", "Edit4=könyvelő", "--field",
+                 "Edit5=2001. március 1.", "--field", "Edit7=Kossuth tér 2.", "--field",
+                 "NumEdit1=123 456", "--pdf", workFolder + "/kf2718-bench.pdf"});
 }
 
 void BM_OfficePdf(benchmark::State& state) {
