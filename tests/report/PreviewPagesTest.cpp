@@ -8,6 +8,7 @@
 #include "platform/Error.h"
 #include "platform/Files.h"
 #include "platform/RecordingCanvas.h"
+#include "support/CanvasRecords.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,16 +21,6 @@ using platform::Point;
 using platform::RecordingCanvas;
 
 namespace {
-
-using Segment = std::pair<Point, Point>;
-
-std::vector<Segment> linesOf(const RecordingCanvas& canvas) {
-    std::vector<Segment> lines;
-    for (const CanvasRecord& r : canvas.records())
-        if (r.kind == CanvasRecord::Kind::Line)
-            lines.emplace_back(r.points[0], r.points[1]);
-    return lines;
-}
 
 // A recording of the part of a device that is on the screen.
 class WindowCanvas : public RecordingCanvas {

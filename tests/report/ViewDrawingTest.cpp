@@ -5,6 +5,7 @@
 
 #include "platform/PainterCanvas.h"
 #include "platform/RecordingCanvas.h"
+#include "support/CanvasRecords.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
@@ -15,16 +16,6 @@ using platform::Point;
 using platform::RecordingCanvas;
 
 namespace {
-
-using Segment = std::pair<Point, Point>;
-
-std::vector<Segment> linesOf(const RecordingCanvas& canvas) {
-    std::vector<Segment> lines;
-    for (const CanvasRecord& r : canvas.records())
-        if (r.kind == CanvasRecord::Kind::Line)
-            lines.emplace_back(r.points[0], r.points[1]);
-    return lines;
-}
 
 struct Fixture {
     TrpReport report;
