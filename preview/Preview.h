@@ -92,11 +92,10 @@ public:
     void SetOutlineWidth(int width);
 
     // Notifications to the window: the page changed (its number), the zoom changed, a build into
-    // the view started or ended, a status text for the second status panel.
+    // the view started or ended.
     std::function<void(int page)> OnPageChanged;
     std::function<void()> OnZoomChanged;
     std::function<void(bool running)> OnBuildStateChanged;
-    std::function<void(const std::string& text)> OnStatusText;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -25,7 +25,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QProxyStyle>
 #include <QStatusBar>
+#include <QStyleOptionComplex>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -57,6 +59,26 @@ std::string formatNumbers(const std::string& format, std::initializer_list<int> 
     }
     return out;
 }
+
+// The zoom box is 49 pixels wide: a narrow arrow leaves room for "100%".
+class NarrowComboArrow : public QProxyStyle {
+public:
+    static constexpr int ArrowWidth = 11;
+
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl sub,
+                         const QWidget* widget) const override {
+        const QRect r = QProxyStyle::subControlRect(control, option, sub, widget);
+        if (control != CC_ComboBox)
+            return r;
+        const QRect frame = option->rect.adjusted(1, 1, -1, -1);
+        if (sub == SC_ComboBoxArrow)
+            return QRect(frame.right() - ArrowWidth + 1, frame.top(), ArrowWidth, frame.height());
+        if (sub == SC_ComboBoxEditField)
+            return QRect(frame.left() + 1, frame.top(), frame.width() - ArrowWidth - 1,
+                         frame.height());
+        return r;
+    }
+};
 
 } // namespace
 
@@ -94,6 +116,9 @@ TrpPreviewForm::TrpPreviewForm(QWidget* parent) : QDialog(parent) {
     ZoomCB->setEditable(true);
     ZoomCB->setInsertPolicy(QComboBox::NoInsert);
     ZoomCB->setGeometry(4, 2, 49, 19);
+    auto* narrowArrow = new NarrowComboArrow;
+    narrowArrow->setParent(ZoomCB);
+    ZoomCB->setStyle(narrowArrow);
     ZoomCB->view()->setMinimumWidth(100);
     Sep2 = addSeparator("Sep2");
     PageSettingsB = addButton("PageSettingsB", 7);
@@ -178,9 +203,6 @@ TrpPreviewForm::TrpPreviewForm(QWidget* parent) : QDialog(parent) {
     Preview->OnPageChanged = [this](int page) { pageChanged(page); };
     Preview->OnZoomChanged = [this] { RewriteZoomBox(); };
     Preview->OnBuildStateChanged = [this](bool running) { buildStateChanged(running); };
-    Preview->OnStatusText = [this](const std::string& s) {
-        StatusPanel1->setText(platform::toUnicode(s));
-    };
     Preview->setFocus();
     // The window sees keys and wheel messages before its controls do.
     qApp->installEventFilter(this);

@@ -37,15 +37,14 @@ void triangle(QPainter& p, int tipX, int direction) {
     p.drawPolygon(QPolygon({QPoint(tipX, 8), QPoint(baseX, 4), QPoint(baseX, 12)}));
 }
 
+// Drawn without antialiasing, as blended edges would take on the cell's transparent colour.
 void magnifier(QPainter& p, const QPoint& centre, int radius) {
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.setPen(QPen(ink, 2.5, Qt::SolidLine, Qt::RoundCap));
-    const QPointF handle(centre.x() + radius * 0.7, centre.y() + radius * 0.7);
-    p.drawLine(handle, handle + QPointF(4, 4));
-    p.setPen(QPen(ink, 1.3));
+    p.setPen(QPen(ink, 3, Qt::SolidLine, Qt::SquareCap));
+    const QPoint handle(centre.x() + radius - 1, centre.y() + radius - 1);
+    p.drawLine(handle, handle + QPoint(3, 3));
+    p.setPen(ink);
     p.setBrush(QColor(200, 230, 255));
-    p.drawEllipse(QPointF(centre), radius, radius);
-    p.setRenderHint(QPainter::Antialiasing, false);
+    p.drawEllipse(centre, radius, radius);
 }
 
 void drawIcon(QPainter& p, int index) {

@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QRegion>
 #include <QScrollBar>
 #include <algorithm>
 
@@ -141,12 +142,15 @@ void TrpPreviewWorkspace::PaintArea(platform::Canvas& canvas, const Rect& area, 
         if (r.top <= client.bottom && r.bottom >= 0 && withShadow.intersects(area))
             inSight.push_back({i, r});
     }
-    // The desk is painted around the pages, never under them, so that they do not flicker.
+    // The desk is painted around the pages, never under them, so that they do not flicker. Its
+    // rectangles are filled one by one: cheaper than one fill through a clipping region.
+    const Rect dirty = area.intersected(client);
+    QRegion desk(dirty.left, dirty.top, dirty.width(), dirty.height());
     for (const InSight& page : inSight)
-        canvas.excludeClipRect(
-            {page.rect.left + 1, page.rect.top + 1, page.rect.right - 1, page.rect.bottom - 1});
-    canvas.fillRect(client);
-    canvas.resetClip();
+        desk -= QRegion(page.rect.left + 1, page.rect.top + 1, page.rect.width() - 2,
+                        page.rect.height() - 2);
+    for (const QRect& r : desk)
+        canvas.fillRect({r.left(), r.top(), r.right() + 1, r.bottom() + 1});
     for (InSight& page : inSight) {
         page.rect.bottom -= 1;
         drawPage(canvas, page.index, page.rect, pictures);
@@ -197,7 +201,10 @@ const QImage* TrpPreviewWorkspace::pagePicture(int index, const Rect& rect) {
     }
     const qreal ratio = viewport()->devicePixelRatioF();
     const QSize size(qRound(rect.width() * ratio), qRound(rect.height() * ratio));
-    if (size.isEmpty() || static_cast<long long>(size.width()) * size.height() > MaxPicturePixels)
+    const auto pixels = [](const QSize& s) {
+        return static_cast<long long>(s.width()) * s.height();
+    };
+    if (size.isEmpty() || pixels(size) > PicturePixelBudget / 2)
         return nullptr;
     QImage image(size, QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
@@ -209,8 +216,14 @@ const QImage* TrpPreviewWorkspace::pagePicture(int index, const Rect& rect) {
         view_.Pages()->PaintPage(index, canvas, zoom, zoom, 0, 0);
     }
     pictures_.insert(pictures_.begin(), {index, zoom, std::move(image)});
-    if (pictures_.size() > MaxPictures)
-        pictures_.pop_back();
+    long long total = 0;
+    for (size_t i = 0; i < pictures_.size(); ++i) {
+        total += pixels(pictures_[i].image.size());
+        if (total > PicturePixelBudget) {
+            pictures_.erase(pictures_.begin() + static_cast<std::ptrdiff_t>(i), pictures_.end());
+            break;
+        }
+    }
     return &pictures_.front().image;
 }
 

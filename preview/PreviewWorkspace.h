@@ -23,9 +23,11 @@ public:
     static constexpr platform::TColor DeskColor = platform::rgb(128, 128, 128);
     // Pages farther than this from the current one are never painted.
     static constexpr int PaintedNeighbours = 20;
-    // Page pictures larger than this (device pixels) are drawn straight onto the screen instead.
-    static constexpr long long MaxPicturePixels = 16LL * 1024 * 1024;
-    static constexpr size_t MaxPictures = 4;
+    // Kept page pictures together hold at most this many device pixels (4 bytes each); a page
+    // larger than half of it is drawn straight onto the screen instead. Every page in sight fits
+    // up to the zoom where one page alone is that large, so painting never drops a picture it
+    // is about to need again.
+    static constexpr long long PicturePixelBudget = 16LL * 1024 * 1024;
 
     explicit TrpPreviewWorkspace(TrpPreview& view);
 
