@@ -63,9 +63,13 @@ struct Certificate {
     preview::TrpPreviewWorkspace& desk() { return *view->Workspace(); }
 };
 
+// Made on first use, destroyed in main while the application object still exists.
+std::unique_ptr<Certificate> theCertificate;
+
 Certificate& certificate() {
-    static Certificate c;
-    return c;
+    if (!theCertificate)
+        theCertificate = std::make_unique<Certificate>();
+    return *theCertificate;
 }
 
 QImage deskImage() {
@@ -176,5 +180,6 @@ int main(int argc, char** argv) {
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
+    theCertificate.reset();
     return 0;
 }

@@ -238,6 +238,8 @@ void TrpPreview::RelayoutPages() {
 void TrpPreview::PrintFromView() {
     if (running_ || !pages_)
         return;
+    // A cancel of an earlier print must not stop this one before its first page.
+    pages_->StopRequested = false;
     try {
         previewPrinting().RunPrintJob(*this);
     } catch (...) {

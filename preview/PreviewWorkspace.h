@@ -74,16 +74,28 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 
 private:
+    // A page drawn once at one zoom. Only the bands of the page that are not blank paper are
+    // kept as images; the frame and the paper around them are painted directly, which writes
+    // fewer pixels than copying them. When the contents cover the frame, the one band is the
+    // whole page.
+    struct InkBand {
+        platform::Rect rect; // relative to the page's top-left corner
+        QImage image;
+    };
     struct PagePicture {
         int index;
         double zoom;
-        QImage image;
+        std::vector<InkBand> bands; // none for a blank page
+        bool wholePage = false;     // the one band holds the frame as well
+        long long pixels() const;
     };
 
     void updateScrollBars();
     void drawPage(platform::Canvas& canvas, int index, const platform::Rect& rect, bool pictures);
+    void drawPicture(platform::Canvas& canvas, const PagePicture& picture,
+                     const platform::Rect& page);
     void drawHighlight(platform::Canvas& canvas, const platform::Rect& page);
-    const QImage* pagePicture(int index, const platform::Rect& rect);
+    const PagePicture* pagePicture(int index, const platform::Rect& rect);
     // The store's hit test at a client point; a click follows links. Sets the cursor.
     void hitTest(const QPoint& point, Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
                  bool click);

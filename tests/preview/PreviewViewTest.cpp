@@ -232,9 +232,11 @@ TEST_F(PreviewViewTest, PaintingClipsThePagesOutOfTheDeskAndDrawsThemFramedWithA
     EXPECT_EQ(r[i].kind, Kind::Rectangle);
     EXPECT_EQ(r[i].rect, (Rect{103, 10, 897, 1133}));
     EXPECT_EQ(r[i].brush.color, platform::clWhite);
-    ASSERT_EQ(r[i + 1].kind, Kind::Line);
-    EXPECT_EQ(r[i + 1].points, (std::vector<platform::Point>{{104, 1133}, {897, 1133}}));
-    EXPECT_EQ(r[i + 2].points, (std::vector<platform::Point>{{897, 1133}, {897, 11}}));
+    // The shadow: the row below the page and the column right of it, from the second row.
+    ASSERT_EQ(r[i + 1].kind, Kind::FillRect);
+    EXPECT_EQ(r[i + 1].rect, (Rect{104, 1133, 897, 1134}));
+    EXPECT_EQ(r[i + 2].rect, (Rect{897, 12, 898, 1134}));
+    EXPECT_EQ(r[i + 2].brush.color, platform::clBlack);
 
     // The contents are the store's page drawn at the page's corner.
     RecordingCanvas expected;
@@ -268,39 +270,43 @@ TEST_F(PreviewViewTest, PaintingClipsThePagesOutOfTheDeskAndDrawsThemFramedWithA
 }
 
 TEST_F(PreviewViewTest, KeptPagePicturesPaintTheSamePixelsAsDrawingThePageAnew) {
-    open(2);
+    // A page with text, a blank page, and a page whose contents cover the frame.
+    data = std::make_unique<PreviewReport>(3);
     data->memo(0, 10, 60, "Munkáltatói igazolás");
+    auto* overFrame = data->memo(2, -100, 300, "");
+    overFrame->Color = platform::rgb(200, 0, 0);
     show(1000, 1200);
+    const auto paint = [this](QImage& image, bool pictures) {
+        platform::PainterCanvas canvas(image, {false, 96, 96});
+        desk().PaintArea(canvas, {0, 0, 1000, 1200}, pictures);
+    };
     QImage kept(1000, 1200, QImage::Format_ARGB32_Premultiplied);
     QImage fresh(kept.size(), kept.format());
-    {
-        platform::PainterCanvas canvas(kept, {false, 96, 96});
-        desk().PaintArea(canvas, {0, 0, 1000, 1200}, true);
-    }
+    paint(kept, true);
     EXPECT_EQ(desk().PictureCount(), 2); // the second page's top is in sight too
-    {
-        platform::PainterCanvas canvas(fresh, {false, 96, 96});
-        desk().PaintArea(canvas, {0, 0, 1000, 1200}, false);
-    }
+    paint(fresh, false);
     EXPECT_TRUE(kept == fresh);
     EXPECT_EQ(kept.pixel(50, 50), qRgb(128, 128, 128));
     EXPECT_EQ(kept.pixel(500, 15), qRgb(255, 255, 255));
     EXPECT_EQ(kept.pixel(103, 500), qRgb(0, 0, 0));
     EXPECT_EQ(kept.pixel(897, 500), qRgb(0, 0, 0)); // shadow
     EXPECT_EQ(kept.pixel(500, 1133), qRgb(0, 0, 0));
+    EXPECT_EQ(kept.pixel(897, 1133), qRgb(0, 0, 0));
+    EXPECT_EQ(kept.pixel(897, 12), qRgb(0, 0, 0));
+    EXPECT_EQ(kept.pixel(897, 11), qRgb(128, 128, 128));
+    EXPECT_EQ(kept.pixel(103, 1133), qRgb(128, 128, 128));
     EXPECT_EQ(kept.pixel(898, 500), qRgb(128, 128, 128));
 
-    // A new zoom draws new pictures; the old ones are not shown again.
-    view->ApplyZoom(0.5);
-    {
-        platform::PainterCanvas canvas(kept, {false, 96, 96});
-        desk().PaintArea(canvas, {0, 0, 1000, 1200}, true);
-    }
-    {
-        platform::PainterCanvas canvas(fresh, {false, 96, 96});
-        desk().PaintArea(canvas, {0, 0, 1000, 1200}, false);
-    }
+    // At a new zoom all three pages are in sight, each drawn anew.
+    view->ApplyZoom(0.35);
+    paint(kept, true);
+    EXPECT_EQ(desk().PictureCount(), 5);
+    paint(fresh, false);
     EXPECT_TRUE(kept == fresh);
+    // Contents stop at the edge of the paper, over the frame but not beyond it.
+    const Rect third = desk().ClientPageRect(2);
+    EXPECT_EQ(kept.pixel(third.left, third.top + 120), qRgb(200, 0, 0));
+    EXPECT_EQ(kept.pixel(third.left - 1, third.top + 120), qRgb(128, 128, 128));
 }
 
 TEST_F(PreviewViewTest, TheHandToolDragsThePagesAndTheZoomToolMagnifies) {
@@ -384,6 +390,19 @@ TEST_F(PreviewViewTest, PrintingHandsTheViewToThePrintJobAndAlwaysUnlocksAfterwa
     EXPECT_EQ(view->CurrentPage(), 1);
     EXPECT_TRUE(notified.empty());
 
+    // Cancelled during one print, the next one starts afresh.
+    data->report.PreviewPages().StopRequested = true;
+    bool stopAtStart = true;
+    {
+        PrintingHooks again({[] { return true; },
+                             [&](TrpPreview& v) {
+                                 stopAtStart = v.Pages()->StopRequested;
+                                 ++calls;
+                             }});
+        view->PrintFromView();
+    }
+    EXPECT_FALSE(stopAtStart);
+
     fail = true;
     EXPECT_THROW(view->PrintFromView(), platform::Error);
     EXPECT_FALSE(view->Locked());
@@ -392,7 +411,7 @@ TEST_F(PreviewViewTest, PrintingHandsTheViewToThePrintJobAndAlwaysUnlocksAfterwa
     // Ctrl+P prints whatever buttons the window shows; a failure goes to the error report.
     ModalAnswerer answers;
     QTest::keyClick(view.get(), Qt::Key_P, Qt::ControlModifier);
-    EXPECT_EQ(calls, 3);
+    EXPECT_EQ(calls, 4);
     ASSERT_EQ(answers.seen().size(), 1u);
     EXPECT_EQ(answers.seen()[0].text, "spooler refused.");
 }
