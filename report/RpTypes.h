@@ -17,8 +17,17 @@ constexpr double fr1CharX = 9.6;
 constexpr double fr1CharY = 17;
 
 // Round to nearest, halves to the even neighbour: how every unit value becomes device pixels.
+// Values beyond the int range (absurd sizes from a damaged definition) saturate, and NaN gives 0,
+// instead of a conversion whose result is undefined.
 inline int rpRound(double value) {
-    return static_cast<int>(std::nearbyint(value));
+    const double rounded = std::nearbyint(value);
+    if (!(rounded == rounded))
+        return 0;
+    if (rounded >= 2147483647.0)
+        return 2147483647;
+    if (rounded <= -2147483648.0)
+        return -2147483647 - 1;
+    return static_cast<int>(rounded);
 }
 
 enum TrpAlign { baNone, baLeft, baRight, baCenter, baWidth, baBottom };
