@@ -17,7 +17,8 @@ constexpr double fr1CharX = 9.6;
 constexpr double fr1CharY = 17;
 
 // Round to nearest, halves to the even neighbour: how every unit value becomes device pixels.
-// Values beyond the pixel range (a damaged definition's geometry) stop at its ends.
+// Values beyond the pixel range (a damaged definition's geometry) stop at +-2^30, which leaves room
+// for the sums and differences of coordinates that follow; NaN gives 0.
 inline int rpRound(double value) {
     constexpr double limit = 1 << 30;
     if (!(value > -limit)) // also NaN

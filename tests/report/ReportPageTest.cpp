@@ -5,6 +5,7 @@
 
 #include "platform/Cp1250.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 
 using namespace report;
@@ -169,4 +170,15 @@ TEST(Resources, WindowTextsSplitIntoComponentPropertyAndValue) {
     EXPECT_TRUE(sawGroupBox);
     EXPECT_TRUE(rpWindowTexts("TrpNoSuchForm").empty());
     EXPECT_FALSE(rpWindowTexts("TrpPreviewForm").empty());
+}
+
+TEST(ReportPage, APaperBeyondAnyDeviceSaturatesThePageSize) {
+    TrpReportPage page;
+    page.SetPaperWidth(1e300);
+    page.SetPaperHeight(-1e12);
+    EXPECT_EQ(page.Width, 1 << 30);
+    EXPECT_EQ(page.Height, -(1 << 30));
+    EXPECT_EQ(rpRound(std::nan("")), 0);
+    EXPECT_EQ(rpRound(2.5), 2);
+    EXPECT_EQ(rpRound(-2147483648.4), -(1 << 30));
 }

@@ -1,0 +1,22 @@
+#include "preview/OpenPreview.h"
+
+#include "preview/PreviewForm.h"
+
+#include "report/RpReport.h"
+
+#include <memory>
+
+namespace preview {
+
+void OpenPreview(report::TrpReport& report) {
+    auto form = std::make_unique<TrpPreviewForm>();
+    form->Attach(report);
+    if (report.PreviewOptions.Modal) {
+        form->exec();
+        return;
+    }
+    form->setAttribute(Qt::WA_DeleteOnClose);
+    form.release()->show();
+}
+
+} // namespace preview
