@@ -12,6 +12,7 @@
 #include "platform/Cp1250.h"
 #include "platform/ErrorReport.h"
 #include "platform/ProgramFolder.h"
+#include "preview/OpenPreview.h"
 
 #include <QAction>
 #include <QApplication>
@@ -133,6 +134,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), saveFolder_(platform::pro
     createMenu();
     setTabOrder();
     LoadCertificateTemplate(rpReport1);
+    OpenPreview = [](report::TrpReport& report) { preview::OpenPreview(report); };
     rpReport1.OnGetValue = [this](const std::string& name, report::TrpVariant& value) {
         rpReport1GetValue(name, value);
     };

@@ -72,7 +72,7 @@ public:
     const std::string& CertificateId() const { return certificateId_; }
     // Where Print reads the processor's identification (tests give fixed values).
     std::function<platform::CpuIdLeaf1()> ReadProcessorId = platform::readCpuIdLeaf1;
-    // Shows the prepared report; the preview window is connected here.
+    // Shows the prepared report: the preview window (tests put their own check in its place).
     std::function<void(report::TrpReport&)> OpenPreview;
 
     // Exit: ends the process at once, without a question and without the window's close handling.

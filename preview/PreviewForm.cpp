@@ -1,6 +1,6 @@
 #include "preview/PreviewForm.h"
 
-#include "preview/FormTexts.h"
+#include "preview/WindowTexts.h"
 #include "preview/Preview.h"
 #include "preview/PreviewIcons.h"
 #include "preview/PreviewPrinting.h"
@@ -172,7 +172,7 @@ TrpPreviewForm::TrpPreviewForm(QWidget* parent) : QDialog(parent) {
     layout->addWidget(Preview, 1);
     layout->addWidget(StatusBar);
 
-    localizeForm(*this, "TrpPreviewForm");
+    applyWindowTexts(*this, "TrpPreviewForm");
     ZoomCB->addItems(
         {"25%", "50%", "75%", "100%", "150%", "200%", text("zmPageWidth"), text("zmWholePage")});
 

@@ -1,24 +1,37 @@
 #include "preview/PreviewPrinting.h"
 
-#include "platform/Error.h"
+#include "preview/Preview.h"
+#include "preview/PrintJob.h"
+#include "preview/Printers.h"
+#include "preview/ReportPages.h"
 
 namespace preview {
 namespace {
 
-[[noreturn]] void notConnected(const char* what) {
-    throw platform::Error(std::string("Preview: ") + what + " is not connected");
+// The system's printers and the print job over the view's report.
+PreviewPrinting systemPrinting() {
+    PreviewPrinting printing;
+    printing.HasRealPrinters = [] { return TrpPrinters::Instance().HasPhysicalPrinters(); };
+    printing.RunPrintJob = [](TrpPreview& view) {
+        ReportPages pages(*view.Report());
+        pages.CurrentPageNumber = [&view] { return view.CurrentPage(); };
+        pages.OnPrintProgress = [&view](int pageNumber) { view.ShowPrintProgress(pageNumber); };
+        RunPrintJob(pages);
+    };
+    return printing;
 }
 
 PreviewPrinting withDefaults(PreviewPrinting printing) {
+    PreviewPrinting system = systemPrinting();
     if (!printing.HasRealPrinters)
-        printing.HasRealPrinters = []() -> bool { notConnected("the printer list"); };
+        printing.HasRealPrinters = std::move(system.HasRealPrinters);
     if (!printing.RunPrintJob)
-        printing.RunPrintJob = [](TrpPreview&) { notConnected("the print job"); };
+        printing.RunPrintJob = std::move(system.RunPrintJob);
     return printing;
 }
 
 PreviewPrinting& connected() {
-    static PreviewPrinting printing = withDefaults({});
+    static PreviewPrinting printing = systemPrinting();
     return printing;
 }
 

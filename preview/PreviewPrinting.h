@@ -1,8 +1,6 @@
 #pragma once
-// Where the preview meets the print job and the printer list. Both live beside the preview in
-// this library and are connected once by the program (setPreviewPrinting) when it starts. Until
-// then the print button and Ctrl+P fail with a clear "not connected" error instead of printing
-// nothing.
+// Where the preview meets the print job and the printer list: the system's printers and
+// RunPrintJob, unless a test puts something else in their place (setPreviewPrinting).
 #include <functional>
 
 namespace preview {
@@ -20,9 +18,9 @@ struct PreviewPrinting {
     std::function<void(TrpPreview& view)> RunPrintJob;
 };
 
-// The connected hooks; unconnected ones raise platform::Error.
+// The hooks in force.
 const PreviewPrinting& previewPrinting();
-// Connects the hooks (empty members stay unconnected); returns the previous ones.
+// Puts hooks in place (empty members take the system's); returns the previous ones.
 PreviewPrinting setPreviewPrinting(PreviewPrinting printing);
 
 } // namespace preview

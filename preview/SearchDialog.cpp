@@ -1,6 +1,6 @@
 #include "preview/SearchDialog.h"
 
-#include "preview/FormTexts.h"
+#include "preview/WindowTexts.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -51,7 +51,7 @@ TrpSearchDialog::TrpSearchDialog(QWidget* parent) : QDialog(parent) {
     layout->addWidget(options);
     layout->addLayout(buttons);
 
-    localizeForm(*this, "TrpSearchDialog");
+    applyWindowTexts(*this, "TrpSearchDialog");
     setFixedHeight(sizeHint().height());
 }
 
