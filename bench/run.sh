@@ -29,7 +29,7 @@ export KF_BENCH_FODT="$results/certificate.fodt"
 python3 "$KF_ROOT/bench/make_certificate_fodt.py" "$KF_ROOT/app/resources/certificate.xml" \
     "$KF_BENCH_FODT"
 for b in "$KF_ROOT"/build/bench/bench_*; do
-    [ -x "$b" ] || continue
+    [ -f "$b" ] && [ -x "$b" ] || continue
     echo "== $(basename "$b")"
     "$b" --benchmark_out="$results/$(basename "$b").json" --benchmark_out_format=json "$@"
 done
