@@ -169,6 +169,7 @@ void TForm1::createComponents(QWidget* content) {
 
     Panel2 = add(new BevelPanel(Panel1, BevelPanel::Bevel::Lowered), "Panel2");
     Panel2->setGeometry(24, 64, 705, 113);
+    Panel2->setAccessibleName(QString::fromUtf8("I. A munkáltató"));
     Label1 = add(makeLabel(Panel2, 24, 72, "Cím:", arial15), "Label1");
     UiFill1 = add(makeCaption(Panel2, "    I. A MUNKÁLTATÓ"), "UiFill1");
     Label3 = add(makeLabel(Panel2, 24, 48, "Név:", arial15), "Label3");
@@ -177,6 +178,7 @@ void TForm1::createComponents(QWidget* content) {
 
     Panel3 = add(new BevelPanel(Panel1, BevelPanel::Bevel::Lowered), "Panel3");
     Panel3->setGeometry(24, 192, 705, 257);
+    Panel3->setAccessibleName(QString::fromUtf8("II. A munkavállaló"));
     UiFill2 = add(makeCaption(Panel3, "     II. A MUNKAVÁLLALÓ"), "UiFill2");
     Label2 = add(makeLabel(Panel3, 24, 48, "Név:", arial15), "Label2");
     Label4 = add(makeLabel(Panel3, 24, 112, "Beosztás:", arial15), "Label4");

@@ -55,6 +55,7 @@ void TSchemePanel::setCaption(const QString& caption) {
     if (caption == caption_)
         return;
     caption_ = caption;
+    setAccessibleName(caption); // the caption is painted by hand
     update();
 }
 

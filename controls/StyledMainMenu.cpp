@@ -142,6 +142,7 @@ void PaintBarSection(QPainter& canvas, const QRect& full, const QRect& clip, TCo
 }
 
 TStyledMainMenu::TStyledMainMenu(QWidget* parent) : QMenuBar(parent) {
+    setAccessibleName(QString::fromUtf8("Főmenü")); // painted by hand
     // A desktop's global menu would take the bar away from the window, and its look with it.
     setNativeMenuBar(false);
     setStyle(styledMenuBarStyle());
