@@ -1,9 +1,9 @@
 #include "preview/PreviewForm.h"
 
-#include "preview/WindowTexts.h"
 #include "preview/Preview.h"
 #include "preview/PreviewIcons.h"
 #include "preview/PreviewPrinting.h"
+#include "preview/WindowTexts.h"
 #include "preview/ZoomText.h"
 
 #include "report/RpEngine.h"

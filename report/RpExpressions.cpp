@@ -62,10 +62,10 @@ std::string SplitFormatSuffix(const std::string& content, TrpFormat& format) {
     const size_t mark = content.find(" #");
     if (mark == std::string::npos)
         return content;
-    const std::string spec = content.substr(mark + 2);
+    const std::string suffix = content.substr(mark + 2);
     format.DecimalSeparator.clear();
-    format.FormatStr = spec.empty() ? std::string() : spec.substr(1);
-    const char kind = spec.empty() ? '\0' : spec[0];
+    format.FormatStr = suffix.empty() ? std::string() : suffix.substr(1);
+    const char kind = suffix.empty() ? '\0' : suffix[0];
     switch (kind) {
     case 'B':
     case 'b':
