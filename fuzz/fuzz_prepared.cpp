@@ -17,8 +17,13 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const QString path = QDir::temp().filePath(
-        QStringLiteral("fuzz_prepared_%1.prp").arg(QCoreApplication::applicationPid()));
+    // One scratch file for the whole run, removed when the fuzzer exits.
+    static const struct Scratch {
+        QString path = QDir::temp().filePath(
+            QStringLiteral("fuzz_prepared_%1.prp").arg(QCoreApplication::applicationPid()));
+        ~Scratch() { QFile::remove(path); }
+    } scratch;
+    const QString& path = scratch.path;
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return 0;
