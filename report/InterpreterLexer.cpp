@@ -1,5 +1,7 @@
 #include "report/InterpreterLexer.h"
 
+#include "platform/NumberConversion.h"
+
 #include <cctype>
 #include <charconv>
 #include <cstdlib>
@@ -111,7 +113,8 @@ std::vector<InterpreterToken> tokenize(const std::string& text) {
             const std::string literal = text.substr(i, j - i);
             if (isFloat) {
                 t.kind = InterpreterToken::Kind::Float;
-                t.number = std::strtod(literal.c_str(), nullptr);
+                if (platform::readDouble(literal, t.number) != literal.size())
+                    fail("Invalid floating point constant", i);
             } else {
                 t.kind = InterpreterToken::Kind::Integer;
                 const bool hex = c == '$';

@@ -4,8 +4,10 @@
 #include "report/RpPage.h"
 #include "report/RpResources.h"
 
+#include "platform/NumberConversion.h"
+
 #include <algorithm>
-#include <cstdio>
+#include <string>
 
 namespace report {
 namespace {
@@ -35,9 +37,8 @@ bool isLinkedKind(const TrpBand* band) {
 
 // Sorting compares the positions as text, the way they are formatted.
 std::string positionKey(double top) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%9.2f", top);
-    return text;
+    const std::string text = platform::doubleToText(top, platform::FloatForm::Fixed, 2);
+    return std::string(text.size() < 9 ? 9 - text.size() : 0, ' ') + text;
 }
 
 } // namespace

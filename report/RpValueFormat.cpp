@@ -2,12 +2,12 @@
 
 #include "platform/Cp1250.h"
 #include "platform/Error.h"
+#include "platform/NumberConversion.h"
 #include "platform/RegionalSettings.h"
 
 #include <QLocale>
 #include <cctype>
 #include <cmath>
-#include <cstdio>
 #include <vector>
 
 namespace report {
@@ -43,9 +43,13 @@ std::string group(const std::string& digits, char separator) {
 }
 
 std::string fixed(double value, int decimals) {
-    char buffer[400];
-    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
-    return buffer;
+    return platform::doubleToText(value, platform::FloatForm::Fixed, decimals);
+}
+
+std::string upperCase(std::string text) {
+    for (char& c : text)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return text;
 }
 
 // The digits of |value| with the given number of decimals: integer part and fraction.
@@ -151,15 +155,13 @@ std::string formatPrintf(const std::string& format, double value, char decimalSe
             throw platform::Error("Format '" + format + "' invalid or incompatible with argument");
         used = true;
         std::string text;
-        char buffer[512];
         if (type == 'e') {
-            std::snprintf(buffer, sizeof buffer, "%.*E",
-                          precision < 0 ? 14 : std::max(precision - 1, 0), value);
-            text = buffer;
+            text =
+                upperCase(platform::doubleToText(value, platform::FloatForm::Scientific,
+                                                 precision < 0 ? 14 : std::max(precision - 1, 0)));
         } else if (type == 'g') {
-            std::snprintf(buffer, sizeof buffer, "%.*G",
-                          precision < 0 ? 15 : std::max(precision, 1), value);
-            text = buffer;
+            text = upperCase(platform::doubleToText(value, platform::FloatForm::General,
+                                                    precision < 0 ? 15 : std::max(precision, 1)));
         } else {
             std::string whole, fraction;
             splitNumber(value, precision < 0 ? 2 : precision, whole, fraction);

@@ -2,11 +2,11 @@
 
 #include "platform/Cp1250.h"
 #include "platform/Error.h"
+#include "platform/NumberConversion.h"
 #include "platform/RegionalSettings.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 namespace report {
 namespace {
@@ -48,10 +48,11 @@ bool parseNumber(const std::string& text, double& out) {
     size_t b = s.find_first_not_of(' '), e = s.find_last_not_of(' ');
     if (b == std::string::npos)
         return false;
-    s = s.substr(b, e - b + 1);
-    char* end = nullptr;
-    out = std::strtod(s.c_str(), &end);
-    return end && *end == '\0' && !std::isnan(out);
+    const std::optional<double> value = platform::textToDouble(s.substr(b, e - b + 1));
+    if (!value || std::isnan(*value))
+        return false;
+    out = *value;
+    return true;
 }
 
 } // namespace
@@ -95,9 +96,7 @@ std::string floatToText(double value, char decimalSeparator) {
         return "NAN";
     if (std::isinf(value))
         return value > 0 ? "INF" : "-INF";
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.15g", value);
-    std::string s = buffer;
+    std::string s = platform::doubleToText(value, platform::FloatForm::General, 15);
     const size_t e = s.find('e');
     std::string exponent;
     if (e != std::string::npos) {
@@ -105,8 +104,9 @@ std::string floatToText(double value, char decimalSeparator) {
         const std::string digits = s.substr(e + 1);
         s.erase(e);
         const bool negative = digits[0] == '-';
-        const std::string magnitude = std::to_string(std::atoi(digits.c_str() + 1));
-        exponent = std::string("E") + (negative ? "-" : "") + magnitude;
+        int magnitude = 0;
+        std::from_chars(digits.data() + 1, digits.data() + digits.size(), magnitude);
+        exponent = std::string("E") + (negative ? "-" : "") + std::to_string(magnitude);
     }
     for (char& c : s)
         if (c == '.')
