@@ -33,10 +33,24 @@ RegionalSettings RegionalSettings::fromLocale(const QLocale& locale) {
     return s;
 }
 
+RegionalSettings RegionalSettings::hungarian() {
+    RegionalSettings s;
+    s.decimalSeparator = ',';
+    s.thousandSeparator = ' ';
+    s.shortDateFormat = "yyyy. MM. dd.";
+    s.longTimeFormat = "H:mm:ss";
+    return s;
+}
+
+RegionalSettings RegionalSettings::ofSystem(const QLocale& system) {
+    // Qt reports both "C" and "POSIX" (and an unset LANG) as the C language.
+    return system.language() == QLocale::C ? hungarian() : fromLocale(system);
+}
+
 const RegionalSettings& regionalSettings() {
     auto& settings = installed();
     if (!settings)
-        settings = RegionalSettings::fromLocale(QLocale::system());
+        settings = RegionalSettings::ofSystem(QLocale::system());
     return *settings;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // The user's regional settings as the program reads them when it starts: separators and date and
 // time formats, as code page 1250 text. Tests install other settings with setRegionalSettings.
+// The program speaks only Hungarian: where the system has no real locale (C or POSIX, as on a
+// machine without LANG), it uses Hungarian settings rather than the C locale's English ones.
 #include <QDateTime>
 #include <QLocale>
 #include <string>
@@ -14,6 +16,10 @@ struct RegionalSettings {
     std::string longTimeFormat = "HH:mm:ss";    // a QTime::toString pattern
 
     static RegionalSettings fromLocale(const QLocale& locale);
+    // Hungarian: "yyyy. MM. dd.", decimal comma, a blank between thousands.
+    static RegionalSettings hungarian();
+    // The settings the program uses on a system with this locale.
+    static RegionalSettings ofSystem(const QLocale& system);
 };
 
 const RegionalSettings& regionalSettings();
