@@ -3,6 +3,7 @@
 #include "app/QuitWhenShown.h"
 #include "app/Startup.h"
 #include "platform/FontSubstitutes.h"
+#include "platform/QtTranslations.h"
 
 #include <QApplication>
 #include <iostream>
@@ -45,6 +46,7 @@ int main(int argc, char** argv) {
         return app::RunHeadless(*request, std::cin, std::cout, std::cerr);
     }
 
+    platform::installQtTranslations();
     app::InstallReportErrorBox();
     app::Forms forms = app::CreateForms();
     // The window fills the desktop's work area.

@@ -428,6 +428,11 @@ TEST_F(PreviewViewTest, CtrlSWritesThePreparedReportWithTheExtensionPrp) {
     });
     QTest::keyClick(view.get(), Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(filter, QString::fromUtf8("Előkészített riport (*.prp)"));
+    // Qt's own file dialog, in Hungarian.
+    ASSERT_EQ(answers.seen().size(), 1u);
+    EXPECT_EQ(answers.seen()[0].title, QString::fromUtf8("Mentés másként"));
+    EXPECT_TRUE(answers.seen()[0].text.contains(QString::fromUtf8("Fájl &neve:")))
+        << answers.seen()[0].text.toStdString();
     QFile file(dir.filePath("igazolas.prp"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.readAll().startsWith(

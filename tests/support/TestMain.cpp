@@ -1,6 +1,7 @@
 // One main for every test executable: widget tests need a QApplication, and without a display Qt
 // aborts unless it is told to draw offscreen.
 #include "platform/FontSubstitutes.h"
+#include "platform/QtTranslations.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -12,5 +13,6 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("KF2718");
     platform::installFontSubstitutes();
+    platform::installQtTranslations();
     return RUN_ALL_TESTS();
 }
