@@ -123,6 +123,9 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), saveFolder_(platform::pro
     scrollBox_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scrollBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     scrollBox_->setWidgetResizable(true);
+    // The wheel scrolls the window (eventFilter); the scroll area itself is no tab stop, so Tab
+    // goes round the nine fields only.
+    scrollBox_->setFocusPolicy(Qt::NoFocus);
     auto* content = new QWidget;
     content->setMinimumHeight(kContentHeight);
     setColor(content, kWindowColor);
@@ -291,7 +294,11 @@ void TForm1::showEvent(QShowEvent* event) {
         for (QObject* c : components_)
             if (auto* label = qobject_cast<QLabel*>(c))
                 label->adjustSize();
-        Edit1->setFocus(Qt::OtherFocusReason);
+        // The first field is entered as by the keyboard: its text selected, so that what the
+        // user types replaces the "-". The window may not be active yet, so the focus-in that
+        // would select it can come later with another reason: select it here.
+        Edit1->setFocus(Qt::TabFocusReason);
+        Edit1->selectAll();
     }
 }
 

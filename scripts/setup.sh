@@ -8,6 +8,7 @@ KF_PACKAGES=(
     libbenchmark-dev ccache ninja-build clang libclang-rt-14-dev
     fonts-liberation2 fonts-wine fonts-dejavu-core fontconfig
     cups cups-client libcups2-dev printer-driver-cups-pdf poppler-utils xvfb xauth
+    qt6-translations-l10n locales openbox xdotool x11-utils
 )
 
 kf_missing_packages() {
@@ -32,6 +33,16 @@ kf_setup() {
             echo "These Debian packages are missing: $missing" >&2
             echo "Run this script as root once, or: sudo apt-get install $missing" >&2
             return 1
+        fi
+    fi
+    # The users' locale: the tests run in it too.
+    if ! locale -a 2>/dev/null | grep -qix 'hu_HU.utf-\?8'; then
+        if [ "$(id -u)" -eq 0 ]; then
+            sed -i 's/^# *\(hu_HU.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+            grep -q '^hu_HU.UTF-8 UTF-8' /etc/locale.gen || echo 'hu_HU.UTF-8 UTF-8' >>/etc/locale.gen
+            locale-gen >/dev/null
+        else
+            echo "The locale hu_HU.UTF-8 is missing: enable it in /etc/locale.gen and run locale-gen." >&2
         fi
     fi
     # fonts-wine installs Tahoma into a folder that fontconfig does not scan.

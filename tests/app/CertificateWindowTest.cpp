@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -71,6 +72,10 @@ TEST_F(CertificateWindow, StartsWithTheDesignedTextsAndFocusInTheFirstField) {
         captions << a->text();
     EXPECT_EQ(captions, commands);
     EXPECT_EQ(QApplication::focusWidget(), w.Edit1);
+    // Its "-" is selected, so the employer's name typed first replaces it.
+    EXPECT_EQ(w.Edit1->selectedText().toStdString(), "-");
+    QTest::keyClicks(w.Edit1, "Minta Kft.");
+    EXPECT_EQ(w.Edit1->text().toStdString(), "Minta Kft.");
     EXPECT_EQ(w.UiFill2->accessibleName(), QString::fromUtf8("II. A MUNKAVÁLLALÓ"));
     EXPECT_TRUE(isActive(w.UiFill1));
     EXPECT_TRUE(isInactive(w.UiFill2));
@@ -122,14 +127,26 @@ TEST_F(CertificateWindow, FocusEnteringASectionSwapsTheHighlight) {
     EXPECT_TRUE(isInactive(w.UiFill2));
 }
 
-TEST_F(CertificateWindow, TabOrderFollowsTheForm) {
+TEST_F(CertificateWindow, TabCyclesThroughTheNineFieldsAndSelectsTheTextItEnters) {
     showAt(811, 558);
-    const QList<QWidget*> order = {w.Edit1, w.Edit2, w.Edit3, w.Edit6,
-                                   w.Edit7, w.Edit4, w.Edit5, w.NumEdit1};
-    for (qsizetype i = 0; i + 1 < order.size(); ++i) {
-        order[i]->setFocus();
-        QTest::keyClick(order[i], Qt::Key_Tab);
-        EXPECT_EQ(QApplication::focusWidget(), order[i + 1]) << "after " << i;
+    const QList<QLineEdit*> order = {w.Edit1, w.Edit2, w.Edit3,    w.Edit6,   w.Edit7,
+                                     w.Edit4, w.Edit5, w.NumEdit1, w.NumEdit2};
+    for (QLineEdit* field : order)
+        if (field->text().isEmpty())
+            field->setText(field->objectName());
+    ASSERT_EQ(QApplication::focusWidget(), w.Edit1);
+    // Forwards and backwards, twice round: no stop outside the fields, typing replaces the text.
+    for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
+        for (qsizetype step = 1; step <= 2 * order.size(); ++step) {
+            QTest::keyClick(QApplication::focusWidget(), key);
+            const qsizetype n = order.size();
+            QLineEdit* expected = order[(key == Qt::Key_Tab ? step : n * 2 - step) % n];
+            QWidget* focus = QApplication::focusWidget();
+            ASSERT_EQ(focus, expected)
+                << (key == Qt::Key_Tab ? "Tab " : "Shift+Tab ") << step << " reached "
+                << focus->metaObject()->className() << " " << focus->objectName().toStdString();
+            EXPECT_EQ(expected->selectedText().toStdString(), expected->text().toStdString());
+        }
     }
 }
 
