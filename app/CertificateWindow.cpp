@@ -2,6 +2,7 @@
 
 #include "app/BevelPanel.h"
 #include "app/CertificateTemplate.h"
+#include "app/FittedLabel.h"
 #include "app/FormText.h"
 #include "app/LineBufferWindow.h"
 #include "controls/Edit.h"
@@ -56,8 +57,9 @@ void setColor(QWidget* w, TColor color) {
     w->setAutoFillBackground(true);
 }
 
-QLabel* makeLabel(QWidget* parent, int left, int top, const char* utf8, const QFont& font) {
-    auto* label = new QLabel(QString::fromUtf8(utf8), parent);
+QLabel* makeLabel(QWidget* parent, int left, int top, int width, const char* utf8,
+                  const QFont& font) {
+    auto* label = new FittedLabel(QString::fromUtf8(utf8), parent, width);
     label->setFont(font);
     label->move(left, top); // sized to its text when the window is first shown
     return label;
@@ -167,15 +169,15 @@ void TForm1::createComponents(QWidget* content) {
     Panel1 = add(new BevelPanel(content, BevelPanel::Bevel::Raised), "Panel1");
     Panel1->setGeometry(16, 16, 761, 473);
     setColor(Panel1, kPanel1Color);
-    Label9 = add(makeLabel(Panel1, 24, 18, "MUNKÁLTATÓI IGAZOLÁS", arial27), "Label9");
-    Label10 = add(makeLabel(Panel1, 640, 18, "KF2718", arial27), "Label10");
+    Label9 = add(makeLabel(Panel1, 24, 18, 349, "MUNKÁLTATÓI IGAZOLÁS", arial27), "Label9");
+    Label10 = add(makeLabel(Panel1, 640, 18, 89, "KF2718", arial27), "Label10");
 
     Panel2 = add(new BevelPanel(Panel1, BevelPanel::Bevel::Lowered), "Panel2");
     Panel2->setGeometry(24, 64, 705, 113);
     Panel2->setAccessibleName(QString::fromUtf8("I. A munkáltató"));
-    Label1 = add(makeLabel(Panel2, 24, 72, "Cím:", arial15), "Label1");
+    Label1 = add(makeLabel(Panel2, 24, 72, 31, "Cím:", arial15), "Label1");
     UiFill1 = add(makeCaption(Panel2, "    I. A MUNKÁLTATÓ"), "UiFill1");
-    Label3 = add(makeLabel(Panel2, 24, 48, "Név:", arial15), "Label3");
+    Label3 = add(makeLabel(Panel2, 24, 48, 29, "Név:", arial15), "Label3");
     Edit1 = add(makeEdit<controls::TEdit>(Panel2, 64, 48, 625, "-"), "Edit1");
     Edit2 = add(makeEdit<controls::TEdit>(Panel2, 64, 72, 625, "-"), "Edit2");
 
@@ -183,18 +185,18 @@ void TForm1::createComponents(QWidget* content) {
     Panel3->setGeometry(24, 192, 705, 257);
     Panel3->setAccessibleName(QString::fromUtf8("II. A munkavállaló"));
     UiFill2 = add(makeCaption(Panel3, "     II. A MUNKAVÁLLALÓ"), "UiFill2");
-    Label2 = add(makeLabel(Panel3, 24, 48, "Név:", arial15), "Label2");
-    Label4 = add(makeLabel(Panel3, 24, 112, "Beosztás:", arial15), "Label4");
-    Label5 = add(makeLabel(Panel3, 24, 152, "Mióta áll alkalmazásban:", arial15), "Label5");
+    Label2 = add(makeLabel(Panel3, 24, 48, 29, "Név:", arial15), "Label2");
+    Label4 = add(makeLabel(Panel3, 24, 112, 66, "Beosztás:", arial15), "Label4");
+    Label5 = add(makeLabel(Panel3, 24, 152, 158, "Mióta áll alkalmazásban:", arial15), "Label5");
     Label6 =
-        add(makeLabel(Panel3, 24, 192,
+        add(makeLabel(Panel3, 24, 192, 398,
                       "Az utolsó 3 havi nettó jövedelem átlaga (családi pótlék nélkül):", arial15),
             "Label6");
-    Label7 = add(makeLabel(Panel3, 536, 194, "Ft.", arial15), "Label7");
-    Label8 = add(makeLabel(Panel3, 328, 48, "Leánykori név:", arial15), "Label8");
-    Label11 = add(makeLabel(Panel3, 24, 216, "Családi pótlék összege:", arial15), "Label11");
-    Label12 = add(makeLabel(Panel3, 296, 218, "Ft.", arial15), "Label12");
-    Label13 = add(makeLabel(Panel3, 24, 72, "Cím:", arial15), "Label13");
+    Label7 = add(makeLabel(Panel3, 536, 194, 17, "Ft.", arial15), "Label7");
+    Label8 = add(makeLabel(Panel3, 328, 48, 93, "Leánykori név:", arial15), "Label8");
+    Label11 = add(makeLabel(Panel3, 24, 216, 155, "Családi pótlék összege:", arial15), "Label11");
+    Label12 = add(makeLabel(Panel3, 296, 218, 17, "Ft.", arial15), "Label12");
+    Label13 = add(makeLabel(Panel3, 24, 72, 31, "Cím:", arial15), "Label13");
     Edit3 = add(makeEdit<controls::TEdit>(Panel3, 64, 48, 257, ""), "Edit3");
     Edit4 = add(makeEdit<controls::TEdit>(Panel3, 104, 112, 585, ""), "Edit4");
     Edit5 = add(makeEdit<controls::TEdit>(Panel3, 192, 152, 145, ""), "Edit5");
@@ -292,8 +294,8 @@ void TForm1::showEvent(QShowEvent* event) {
         // Labels size themselves to their text. Measuring loads their fonts, which a window that
         // is never shown (the command-line export) need not pay for.
         for (QObject* c : components_)
-            if (auto* label = qobject_cast<QLabel*>(c))
-                label->adjustSize();
+            if (auto* label = qobject_cast<FittedLabel*>(c))
+                label->Fit();
         // The first field is entered as by the keyboard: its text selected, so that what the
         // user types replaces the "-". The window may not be active yet, so the focus-in that
         // would select it can come later with another reason: select it here.

@@ -1,3 +1,4 @@
+#include "app/BevelPanel.h"
 #include "app/CertificateWindow.h"
 #include "app/Startup.h"
 #include "controls/Edit.h"
@@ -148,6 +149,38 @@ TEST_F(CertificateWindow, TabCyclesThroughTheNineFieldsAndSelectsTheTextItEnters
             EXPECT_EQ(expected->selectedText().toStdString(), expected->text().toStdString());
         }
     }
+}
+
+// CTest runs this test again with QT_SCALE_FACTOR 1.5 and 2.
+TEST_F(CertificateWindow, LabelsShowTheirWholeTextAtTheirDesignPlacesBesideTheFields) {
+    showAt(811, 558);
+    EXPECT_DOUBLE_EQ(w.devicePixelRatioF(),
+                     qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble());
+    const auto inPanel1 = [&](const QWidget* widget) {
+        return QRect(widget->mapTo(w.Panel1, QPoint(0, 0)), widget->size());
+    };
+    std::vector<QRect> fields;
+    for (QObject* c : w.Components())
+        if (auto* field = qobject_cast<QLineEdit*>(c))
+            fields.push_back(inPanel1(field));
+    ASSERT_EQ(fields.size(), 9u);
+    int labels = 0;
+    for (QObject* c : w.Components()) {
+        auto* label = qobject_cast<QLabel*>(c);
+        if (!label)
+            continue;
+        ++labels;
+        const std::string name = label->objectName().toStdString();
+        // The ink of the text ends inside the label's box...
+        const QRect ink = QFontMetrics(label->font()).boundingRect(label->text());
+        EXPECT_LE(label->contentsRect().left() + ink.right(), label->width() - 1) << name;
+        // ...and the box lies beside the fields, never under one.
+        for (const QRect& field : fields)
+            EXPECT_FALSE(inPanel1(label).intersects(field)) << name;
+    }
+    EXPECT_EQ(labels, 13);
+    EXPECT_EQ(w.Label6->pos(), QPoint(24, 192));
+    EXPECT_EQ(w.Label8->pos(), QPoint(328, 48));
 }
 
 TEST_F(CertificateWindow, EditsRefuseCharactersTheCodePageCannotHoldWithABeep) {
