@@ -164,8 +164,14 @@ std::unique_ptr<TMessageForm> CreateLangMessageDialog(const std::string& message
     const int hs = MulDiv(10, cx, 4), vs = MulDiv(10, cy, 8);
     const int bw = MulDiv(50, cx, 4), bh = MulDiv(14, cy, 8), bs = MulDiv(4, cx, 4);
 
+    // The text is drawn in DlgFont but measured in the form's font, which is narrower than the
+    // bold DlgFont: measured so, the messages' run of blanks before their final "." left no room
+    // for the "." on the line. The text's rectangle is therefore the larger of the two measures,
+    // so that a line that fits in the form's font fits as it is drawn as well.
     const QString text = platform::toUnicode(message);
-    const QSize textSize = wrappedTextSize(form->font(), screenRect().width() / 2, text);
+    const int maxWidth = screenRect().width() / 2;
+    const QSize textSize = wrappedTextSize(form->font(), maxWidth, text)
+                               .expandedTo(wrappedTextSize(DlgFont(), maxWidth, text));
     const int tw = textSize.width(), th = textSize.height();
     const auto icon = iconOf(type);
     const int iw = icon ? tw + iconSize + hs : tw;
@@ -185,8 +191,8 @@ std::unique_ptr<TMessageForm> CreateLangMessageDialog(const std::string& message
         image->setGeometry(hm, vm, iconSize, iconSize);
     }
 
-    // Measured in the form's font, drawn in DlgFont: it wraps within the measured width and has
-    // room for twice the measured height; what does not fit is clipped.
+    // Drawn in DlgFont: it wraps within the measured width and has room for twice the measured
+    // height; what does not fit is clipped.
     auto* label = new QLabel(container);
     label->setObjectName(QStringLiteral("Message"));
     label->setTextFormat(Qt::PlainText);

@@ -5,6 +5,7 @@
 
 #include "support/ModalAnswerer.h"
 
+#include "platform/Cp1250.h"
 #include "platform/MulDiv.h"
 #include <QApplication>
 #include <QGuiApplication>
@@ -61,8 +62,10 @@ TEST_F(MessageDialog, LayoutFollowsTheAverageCharacterSize) {
     ASSERT_GT(cx, 0);
     const int hm = MulDiv(8, cx, 4), vm = MulDiv(8, cy, 8), hs = MulDiv(10, cx, 4);
     const int vs = MulDiv(10, cy, 8), bw = MulDiv(50, cx, 4), bh = MulDiv(14, cy, 8);
-    const QSize text = wrappedTextSize(form->font(), screenWidth() / 2,
-                                       QString::fromUtf8("Hibás jelszó!           ."));
+    // Measured in the form's font and in the bold font that draws it, the larger of the two.
+    const QString wrong = QString::fromUtf8("Hibás jelszó!           .");
+    const QSize text = wrappedTextSize(form->font(), screenWidth() / 2, wrong)
+                           .expandedTo(wrappedTextSize(DlgFont(), screenWidth() / 2, wrong));
     const int iw = text.width() + 32 + hs, ih = std::max(text.height(), 32);
     const QSize client(std::max(iw, bw) + 2 * hm, ih + bh + vs + 2 * vm);
     EXPECT_EQ(form->size(), client);
@@ -86,6 +89,13 @@ TEST_F(MessageDialog, BlanksCountInTheMessageWidthAndTheTextIsBoldVerdana) {
     const auto form = CreateLangMessageDialog(wrongPassword, mtInformation, {mbOK}, 10);
     const auto* message = form->findChild<QLabel*>(QStringLiteral("Message"));
     ASSERT_TRUE(message);
+    // The whole line, its blanks and the final "." included, stays on one line as drawn.
+    for (const char* utf8 : {"Hibás jelszó!           .", "Nincs mentés!           ."}) {
+        const auto shown =
+            CreateLangMessageDialog(platform::fromUtf8(utf8), mtInformation, {mbOK}, 10);
+        const auto* label = shown->findChild<QLabel*>(QStringLiteral("Message"));
+        EXPECT_EQ(label->heightForWidth(label->width()), label->heightForWidth(100000)) << utf8;
+    }
     const int withoutBlanks =
         wrappedTextSize(form->font(), 10000, QString::fromUtf8("Hibás jelszó!")).width();
     EXPECT_GT(message->width(), withoutBlanks);
