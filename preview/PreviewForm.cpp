@@ -26,6 +26,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QProxyStyle>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QStyleOptionComplex>
 #include <QToolBar>
@@ -115,6 +116,9 @@ TrpPreviewForm::TrpPreviewForm(QWidget* parent) : QDialog(parent) {
     ZoomCB->setObjectName("ZoomCB");
     ZoomCB->setEditable(true);
     ZoomCB->setInsertPolicy(QComboBox::NoInsert);
+    // What is typed is the entry: completing "10" from the list to "100%" would change its
+    // meaning (an entry of 10 is 25 %).
+    ZoomCB->setCompleter(nullptr);
     ZoomCB->setGeometry(4, 2, 49, 19);
     auto* narrowArrow = new NarrowComboArrow;
     narrowArrow->setParent(ZoomCB);
@@ -390,7 +394,11 @@ void TrpPreviewForm::ZoomCBClick() {
 }
 
 void TrpPreviewForm::RewriteZoomBox() {
-    ZoomCB->setEditText(platform::toUnicode(zoomBoxText(Preview->Zoom())));
+    // The list marks the item of the zoom in force, none when the zoom has no item.
+    const QString zoom = platform::toUnicode(zoomBoxText(Preview->Zoom()));
+    const QSignalBlocker quiet(ZoomCB);
+    ZoomCB->setCurrentIndex(ZoomCB->findText(zoom));
+    ZoomCB->setEditText(zoom);
 }
 
 void TrpPreviewForm::CancelBClick() {

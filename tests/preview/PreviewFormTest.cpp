@@ -7,6 +7,8 @@
 
 #include "support/ModalAnswerer.h"
 
+#include <QAbstractItemView>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -128,6 +130,30 @@ TEST_F(PreviewFormTest, TheZoomBoxTakesEitherDecimalSeparatorAndShowsTheResultin
     enterZoom("10 %");
     EXPECT_EQ(form->Preview->Zoom(), 0.25);
     EXPECT_EQ(zoomBox(), "25%");
+}
+
+TEST_F(PreviewFormTest, TypedZoomIsTakenAsTypedAndTheListMarksTheZoomInForce) {
+    open();
+    QLineEdit* edit = form->ZoomCB->lineEdit();
+    form->ZoomCB->setFocus();
+    edit->clear();
+    QTest::keyClicks(edit, "10"); // not completed to "100%" from the list
+    EXPECT_EQ(zoomBox(), "10");
+    QTest::keyClick(edit, Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(form->Preview->Zoom(), 0.25);
+    EXPECT_EQ(zoomBox(), "25%");
+    EXPECT_EQ(form->ZoomCB->currentIndex(), 0);
+
+    form->Zoom100B->click();
+    EXPECT_EQ(form->ZoomCB->currentIndex(), 3);
+    form->ZoomCB->showPopup();
+    EXPECT_EQ(form->ZoomCB->view()->currentIndex().row(), 3);
+    form->ZoomCB->hidePopup();
+    // A zoom that no item shows: none is marked, the box still shows the percentage.
+    form->ZoomPageWidthB->click();
+    EXPECT_EQ(form->ZoomCB->currentIndex(), -1);
+    EXPECT_EQ(zoomBox(), QString::fromStdString(zoomBoxText(form->Preview->Zoom())));
 }
 
 TEST_F(PreviewFormTest, AZoomEntryThatIsNoNumberIsReportedAndChangesNothing) {
