@@ -139,7 +139,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), saveFolder_(platform::pro
     createMenu();
     setTabOrder();
     LoadCertificateTemplate(rpReport1);
-    OpenPreview = [](report::TrpReport& report) { preview::OpenPreview(report); };
+    OpenPreview = [this](report::TrpReport& report) { preview::OpenPreview(report, this); };
     rpReport1.OnGetValue = [this](const std::string& name, report::TrpVariant& value) {
         rpReport1GetValue(name, value);
     };

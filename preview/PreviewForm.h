@@ -28,7 +28,7 @@ class TrpPreview;
 class TrpPreviewForm : public QDialog {
     Q_OBJECT
 public:
-    // Without a parent: the window belongs to the application, not to the window that opened it.
+    // A window of its own; with a parent it stays above that window (its transient parent).
     explicit TrpPreviewForm(QWidget* parent = nullptr);
     ~TrpPreviewForm() override;
 

@@ -1,11 +1,14 @@
-#include "app/BevelPanel.h"
 #include "app/CertificateWindow.h"
+#include "app/BevelPanel.h"
 #include "app/Startup.h"
 #include "controls/Edit.h"
 #include "controls/NumEdit.h"
 #include "controls/StyledMainMenu.h"
 #include "controls/UiFill.h"
 #include "platform/Beep.h"
+#include "preview/PreviewForm.h"
+
+#include "support/ModalAnswerer.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -15,6 +18,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 using namespace app;
@@ -181,6 +185,23 @@ TEST_F(CertificateWindow, LabelsShowTheirWholeTextAtTheirDesignPlacesBesideTheFi
     EXPECT_EQ(labels, 13);
     EXPECT_EQ(w.Label6->pos(), QPoint(24, 192));
     EXPECT_EQ(w.Label8->pos(), QPoint(328, 48));
+}
+
+TEST_F(CertificateWindow, PrintShowsThePreviewModallyAboveTheWindow) {
+    showAt(811, 558);
+    bool preview = false, modal = false;
+    QWindow* owner = nullptr;
+    ModalAnswerer answers;
+    answers.then([&](QWidget* dialog) {
+        preview = qobject_cast<preview::TrpPreviewForm*>(dialog) != nullptr;
+        modal = dialog->isModal();
+        owner = dialog->windowHandle()->transientParent();
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    w.Nyomtats1Click();
+    EXPECT_TRUE(preview);
+    EXPECT_TRUE(modal);
+    EXPECT_EQ(owner, w.windowHandle());
 }
 
 TEST_F(CertificateWindow, EditsRefuseCharactersTheCodePageCannotHoldWithABeep) {

@@ -8,7 +8,6 @@
 #include "support/ModalAnswerer.h"
 
 #include <QAbstractItemView>
-#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +16,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <QWheelEvent>
+#include <QWindow>
 
 using namespace preview;
 using report::TrpPreviewButton;
@@ -200,19 +200,27 @@ TEST_F(PreviewFormTest, OpenPreviewShowsTheWindowModallyAndDestroysItWhenItClose
     data.memo(0, 10, 20, "Munkáltatói igazolás");
     data.report.PreviewOptions.Buttons = bit(report::pbPrint) | bit(report::pbZoom);
     data.prepare();
+    QWidget owner;
+    owner.show();
     QPointer<TrpPreviewForm> shown;
-    bool maximized = false;
+    bool maximized = false, modal = false;
+    QWindow* transientParent = nullptr;
     QString status;
     ModalAnswerer answers;
     answers.then([&](QWidget* w) {
         shown = qobject_cast<TrpPreviewForm*>(w);
         ASSERT_TRUE(shown);
         maximized = shown->windowState() & Qt::WindowMaximized;
+        modal = shown->isModal();
+        transientParent = shown->windowHandle()->transientParent();
         status = shown->StatusPanel0->text();
         QTest::keyClick(shown->Preview, Qt::Key_Escape);
     });
-    OpenPreview(data.report);
+    OpenPreview(data.report, &owner);
     EXPECT_TRUE(maximized);
+    // Modal, a window of its own, kept above the window that opened it.
+    EXPECT_TRUE(modal);
+    EXPECT_EQ(transientParent, owner.windowHandle());
     EXPECT_EQ(status, QString::fromUtf8("1. oldal 1 oldalból"));
     EXPECT_TRUE(shown.isNull());
     // The report keeps its pages.
