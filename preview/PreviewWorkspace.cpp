@@ -97,7 +97,12 @@ void TrpPreviewWorkspace::SetRanges() {
         return;
     }
     const double zoom = view_.Zoom();
-    horzRange_ = report::rpRound(zoom * layout_.WidestRow()) + 10;
+    // Ten pixels of desk on either side of the widest row at any zoom. The row's width counts the
+    // gap after each page in page units; scaled with the zoom, the one after its last page made
+    // the range exceed a desk that the page width fits (client width - 20) as soon as the zoom
+    // is above 1, and a horizontal scroll bar with next to no range appeared. At zoom 1 both
+    // come to the same.
+    horzRange_ = report::rpRound(zoom * (layout_.WidestRow() - 10)) + 20;
     vertRange_ = layout_.PageRect(layout_.Count() - 1, zoom, ClientWidth()).bottom + 10;
     updateScrollBars();
 }

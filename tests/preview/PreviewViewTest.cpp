@@ -112,6 +112,13 @@ TEST_F(PreviewViewTest, ZoomModesFitTheDeskAndApplyZoomReturnsToOnePagePerRow) {
     EXPECT_EQ(desk().Pages().ColumnCount(), 1);
     view->ApplyZoomMode(report::zmPageWidth);
     EXPECT_DOUBLE_EQ(view->Zoom(), 980.0 / 794);
+    // Magnified so, the page is taller than the desk: the vertical scroll bar comes, the zoom
+    // follows the narrower desk, and the width fits without a horizontal scroll bar.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return desk().verticalScrollBar()->isVisible(); }));
+    EXPECT_DOUBLE_EQ(view->Zoom(), (desk().ClientWidth() - 20.0) / 794);
+    EXPECT_EQ(desk().horizontalScrollBar()->maximum(), 0);
+    QApplication::processEvents();
+    EXPECT_FALSE(desk().horizontalScrollBar()->isVisible());
     // The fitting modes follow the size of the desk.
     setClientSize(*view, 814, 1200);
     EXPECT_DOUBLE_EQ(view->Zoom(), 1.0);
