@@ -133,7 +133,9 @@ void buildTemplate(TrpReport& report, const std::string& coatOfArms, const std::
     barcode->ShowText = false;
     barcode->Zoom = 1.0;
     barcode->Text = "12345678";
-    text(page, "Memo65", 245.66945, 971.33921, 49.13389, 15.11812, "Tahoma", "-8", "0", {"[datum]"},
+    // 21 mm wide, as its neighbours: 13 mm held "2026.12.09." but broke the Hungarian short date
+    // "2026. 12. 09." into two lines, the first of them cut off above the box.
+    text(page, "Memo65", 245.66945, 971.33921, 79.37013, 15.11812, "Tahoma", "-8", "0", {"[datum]"},
          bottom);
     text(page, "Memo174", 0, 971.33921, 79.37013, 15.11812, "Tahoma", "-8", "0",
          {"Nyomtatvány száma:"}, bottom);

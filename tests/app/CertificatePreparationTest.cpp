@@ -8,6 +8,7 @@
 #include "report/RpView.h"
 
 #include <QImage>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <map>
 
@@ -31,7 +32,8 @@ protected:
         {"m13", ", leánykori neve: <b>Nagy Anna</b>"},
         {"m7", "123 456"},
         {"m8", "0"},
-        {"datum", "2026.12.09."},
+        {"datum", "2026. 12. 09."}, // the Hungarian short date
+
         {"azon", "123456187"}};
 
     void SetUp() override {
@@ -119,8 +121,22 @@ TEST_F(CertificatePreparation, TheFooterAndHiddenObjectsPrintAsTheTemplateSays) 
     const auto records = drawAt600Dpi();
     EXPECT_EQ(textRecords(records, "(123456187)").size(), 1u);
     EXPECT_EQ(textRecords(records, "Oldal: 1/1").size(), 1u);
-    EXPECT_EQ(textRecords(records, "2026.12.09.").size(), 2u); // in the body and in the footer
-    EXPECT_EQ(textRecords(records, "KF2718").size(), 2u);      // heading and footer
+    // The date whole on one line in the body and in the footer, each inside its object's box.
+    const auto dates = textRecords(records, "2026. 12. 09.");
+    ASSERT_EQ(dates.size(), 2u);
+    for (const char* name : {"Memo8", "Memo65"}) {
+        const TrpComponent* memo = report.FindByName(name);
+        ASSERT_NE(memo, nullptr);
+        const double left = (22 * 3.77953 + memo->Left) * 6.25;
+        const double top = (10 * 3.77953 + memo->Top) * 6.25;
+        const double right = left + memo->Width * 6.25, bottom = top + memo->Height * 6.25;
+        const int inside = static_cast<int>(std::count_if(dates.begin(), dates.end(), [&](auto* r) {
+            return r->bounds.left >= left && r->bounds.right <= right && r->bounds.top >= top &&
+                   r->bounds.bottom <= bottom;
+        }));
+        EXPECT_EQ(inside, 1) << name;
+    }
+    EXPECT_EQ(textRecords(records, "KF2718").size(), 2u); // heading and footer
     EXPECT_TRUE(textRecords(records, "illetékbélyeg").empty());
     int pictures = 0;
     for (const CanvasRecord& r : records)
