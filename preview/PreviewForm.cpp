@@ -85,7 +85,9 @@ public:
 
 TrpPreviewForm::TrpPreviewForm(QWidget* parent) : QDialog(parent) {
     setObjectName("TrpPreviewForm");
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    // A dialog to the window system, so that it tells the window manager whose window it is
+    // (WM_TRANSIENT_FOR); sizeable and maximizable all the same.
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setFont(QFont("Tahoma", 8));
     resize(741, 584);
