@@ -1,6 +1,7 @@
 #include "controls/StyledMainMenu.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QProxyStyle>
@@ -328,6 +329,24 @@ void TStyledMainMenu::mousePressEvent(QMouseEvent* event) {
         pressed_ = enabledActionAt(event->position().toPoint());
         update();
     }
+}
+
+void TStyledMainMenu::keyPressEvent(QKeyEvent* event) {
+    // Enter on a command chosen with the keyboard: the bar leaves keyboard mode first, which
+    // hands the focus back to the field it came from, and only then runs the command. Run while
+    // the bar held the focus, a command's dialog returned the focus to the bar when it closed,
+    // and what the user typed next went nowhere.
+    QAction* chosen = activeAction();
+    const int key = event->key();
+    if (hasFocus() && chosen && !chosen->menu() && chosen->isEnabled() &&
+        (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+        QKeyEvent leave(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QMenuBar::keyPressEvent(&leave);
+        event->accept();
+        chosen->trigger();
+        return;
+    }
+    QMenuBar::keyPressEvent(event);
 }
 
 void TStyledMainMenu::mouseReleaseEvent(QMouseEvent* event) {

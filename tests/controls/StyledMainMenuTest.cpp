@@ -149,8 +149,14 @@ TEST_F(StyledMainMenuTest, CommandsAreReachableFromTheKeyboard) {
     QTest::keyClick(menu, Qt::Key_Right);
     QTest::keyClick(menu, Qt::Key_Right);
     EXPECT_EQ(menu->activeAction(), items[2]);
+    // The command runs with the keyboard back in the field: a dialog it opens hands the focus
+    // back there when it closes, and typing goes on in the field.
+    QWidget* focusDuringCommand = nullptr;
+    QObject::connect(items[2], &QAction::triggered,
+                     [&] { focusDuringCommand = QApplication::focusWidget(); });
     QTest::keyClick(menu, Qt::Key_Return);
     EXPECT_EQ(runs, (std::array<int, 4>{0, 0, 1, 0}));
+    EXPECT_EQ(focusDuringCommand, field);
     EXPECT_FALSE(menu->hasFocus());
 }
 
