@@ -8,7 +8,7 @@ KF_PACKAGES=(
     libbenchmark-dev ccache ninja-build clang libclang-rt-14-dev
     fonts-liberation2 fonts-wine fonts-dejavu-core fontconfig
     cups cups-client libcups2-dev printer-driver-cups-pdf poppler-utils xvfb xauth
-    qt6-translations-l10n locales openbox xdotool x11-utils
+    qt6-translations-l10n locales openbox xdotool x11-utils x11-xkb-utils
 )
 
 kf_missing_packages() {

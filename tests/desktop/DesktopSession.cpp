@@ -73,7 +73,7 @@ bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
 }
 
 DesktopSession::DesktopSession() {
-    for (const char* tool : {"Xvfb", "openbox", "xdotool", "xprop"})
+    for (const char* tool : {"Xvfb", "openbox", "xdotool", "xprop", "setxkbmap"})
         if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty()) {
             skipped_ = QStringLiteral("%1 is not installed (scripts/setup.sh installs it)")
                            .arg(QString::fromLatin1(tool));
@@ -112,6 +112,11 @@ DesktopSession::DesktopSession() {
         skipped_ = QStringLiteral("openbox did not start on ") + display_;
         return;
     }
+    // A Hungarian keyboard, as the clerks have: every accented letter has its key, so xdotool
+    // types it without remapping a spare key (a remapped key races the program's reading of
+    // the new key map and may be dropped) and types capitals with Shift.
+    if (QProcess::execute(QStringLiteral("setxkbmap"), {"-display", display_, "hu"}) != 0)
+        skipped_ = QStringLiteral("setxkbmap could not set the Hungarian keyboard");
 }
 
 DesktopSession::~DesktopSession() {

@@ -1,7 +1,7 @@
 #pragma once
 // A desktop of its own for the desktop tests: an Xvfb X server on a free display with the openbox
-// window manager, and the X tools (xdotool, xprop) that type, click and read window properties on
-// it as a user's desktop would. Nothing of it touches another display.
+// window manager and a Hungarian keyboard, and the X tools (xdotool, xprop) that type, click and
+// read window properties on it as a user's desktop would. Nothing of it touches another display.
 #include <QString>
 #include <QStringList>
 #include <chrono>

@@ -276,10 +276,10 @@ TEST_F(Desktop, StartsMaximizedWithTheFirstFieldSelectedAndTabGoesRoundTheNineFi
     // Tab enters each field with its text selected ("-" and the numeric edits' "0"), so that
     // typing replaces it; empty fields have nothing to select.
     const std::map<std::string, QString> typed = {
-        {"Edit1", QString::fromUtf8("Tölgyesvárhelyi Vízmű és Fürdő Kft.")},
+        {"Edit1", QString::fromUtf8("Árvíztűrő Tükörfúrógép Kft.")},
         {"Edit2", QString::fromUtf8("Fő utca 1.")},
-        {"Edit3", QString::fromUtf8("Kovács Tünde")},
-        {"Edit6", QString::fromUtf8("Nagy Réka")},
+        {"Edit3", QString::fromUtf8("Kiss Ödön")},
+        {"Edit6", QString::fromUtf8("Nagy Éva")},
         {"Edit7", QString::fromUtf8("Tér 2.")},
         {"Edit4", QString::fromUtf8("könyvelő")},
         {"Edit5", QString::fromUtf8("2001. május")},
