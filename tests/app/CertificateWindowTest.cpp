@@ -5,7 +5,9 @@
 #include "controls/StyledMainMenu.h"
 #include "controls/UiFill.h"
 #include "platform/Beep.h"
+#include "support/AccessibleWalk.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QMenuBar>
@@ -14,6 +16,7 @@
 #include <QTest>
 #include <QWheelEvent>
 #include <gtest/gtest.h>
+#include <map>
 
 using namespace app;
 
@@ -130,6 +133,39 @@ TEST_F(CertificateWindow, TabOrderFollowsTheForm) {
         order[i]->setFocus();
         QTest::keyClick(order[i], Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), order[i + 1]) << "after " << i;
+    }
+}
+
+TEST_F(CertificateWindow, EveryFieldIsNamedBySectionAndMeaningAndLabelledByItsLabel) {
+    showAt(811, 558);
+    struct Field {
+        const char* name;
+        QLabel* label;
+    };
+    const std::map<QWidget*, Field> expected = {
+        {w.Edit1, {"Munkáltató neve", w.Label3}},
+        {w.Edit2, {"Munkáltató címe", w.Label1}},
+        {w.Edit3, {"Munkavállaló neve", w.Label2}},
+        {w.Edit6, {"Leánykori név", w.Label8}},
+        {w.Edit7, {"Munkavállaló címe", w.Label13}},
+        {w.Edit4, {"Beosztás", w.Label4}},
+        {w.Edit5, {"Mióta áll alkalmazásban", w.Label5}},
+        {w.NumEdit1, {"Az utolsó 3 havi nettó jövedelem átlaga (Ft)", w.Label6}},
+        {w.NumEdit2, {"Családi pótlék összege (Ft)", w.Label11}},
+    };
+    const std::vector<AccessibleField> fields = focusableFields(&w);
+    EXPECT_EQ(unnamedOrRepeated(fields), "");
+    EXPECT_EQ(fields.size(), expected.size());
+    for (const AccessibleField& field : fields) {
+        const auto it = expected.find(field.widget);
+        ASSERT_NE(it, expected.end()) << "unexpected stop: " << field.name.toStdString();
+        EXPECT_EQ(field.name, QString::fromUtf8(it->second.name));
+        QStringList labels;
+        for (const auto& [label, relation] :
+             QAccessible::queryAccessibleInterface(field.widget)->relations(QAccessible::Label))
+            labels << label->text(QAccessible::Name);
+        EXPECT_TRUE(labels.contains(it->second.label->text()))
+            << field.name.toStdString() << " is not labelled by its label";
     }
 }
 
