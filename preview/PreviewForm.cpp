@@ -21,6 +21,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -175,6 +176,7 @@ TrpPreviewForm::TrpPreviewForm(QWidget* parent) : QDialog(parent) {
     applyWindowTexts(*this, "TrpPreviewForm");
     ZoomCB->addItems(
         {"25%", "50%", "75%", "100%", "150%", "200%", text("zmPageWidth"), text("zmWholePage")});
+    nameToolbarItems();
 
     connectClick(PrintB, &TrpPreviewForm::PrintBClick);
     connectClick(ZoomWholePageB, &TrpPreviewForm::ZoomWholePageBClick);
@@ -242,6 +244,27 @@ QWidget* TrpPreviewForm::addPanel(const char* name, int width) {
     panel->setAutoFillBackground(true);
     ToolBar->addWidget(panel);
     return panel;
+}
+
+void TrpPreviewForm::nameToolbarItems() {
+    // The buttons show only icons: screen readers name them by their hints, as sighted users
+    // learn them. CancelB shows its text, which names it. The toolbar's own button that opens
+    // what does not fit has neither.
+    for (QToolButton* button : ToolBar->findChildren<QToolButton*>()) {
+        if (!button->toolTip().isEmpty())
+            button->setAccessibleName(button->toolTip());
+        else if (button->text().isEmpty())
+            button->setAccessibleName(QString::fromUtf8("További gombok"));
+    }
+    for (QWidget* field : std::initializer_list<QWidget*>{ZoomCB, PageE})
+        field->setAccessibleName(field->toolTip());
+    // The zoom buttons cannot take the focus; these keys reach them from anywhere in the window
+    // (a hidden button's key does nothing). Ctrl+0, 1 and 2 are the keys common page viewers use
+    // for the whole page, 100 % and the page width.
+    ZoomWholePageB->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    Zoom100B->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_1));
+    ZoomPageWidthB->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_2));
+    Zoom50B->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_3));
 }
 
 void TrpPreviewForm::setItemVisible(QWidget* item, bool visible) {
@@ -391,6 +414,14 @@ void TrpPreviewForm::ZoomCBClick() {
 
 void TrpPreviewForm::RewriteZoomBox() {
     ZoomCB->setEditText(platform::toUnicode(zoomBoxText(Preview->Zoom())));
+    describePageArea();
+}
+
+void TrpPreviewForm::describePageArea() {
+    // What a sighted user reads off the status bar and the zoom box, said with the page area.
+    const QString description = StatusPanel0->text() + QString::fromUtf8(", nagyítás: ") +
+                                platform::toUnicode(zoomBoxText(Preview->Zoom()));
+    Preview->setAccessibleDescription(description);
 }
 
 void TrpPreviewForm::CancelBClick() {
@@ -412,6 +443,7 @@ void TrpPreviewForm::pageChanged(int page) {
         status = formatNumbers(report::rpResource("clPageOf"), {page, count});
     StatusPanel0->setText(platform::toUnicode(status));
     PageE->setText(QString::number(page));
+    describePageArea();
 }
 
 void TrpPreviewForm::buildStateChanged(bool running) {
