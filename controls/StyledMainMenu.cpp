@@ -1,6 +1,7 @@
 #include "controls/StyledMainMenu.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QProxyStyle>
@@ -337,6 +338,24 @@ void TStyledMainMenu::mouseReleaseEvent(QMouseEvent* event) {
         repaint();
     }
     QMenuBar::mouseReleaseEvent(event);
+}
+
+void TStyledMainMenu::keyPressEvent(QKeyEvent* event) {
+    // A command chosen with the keyboard runs once the bar has left keyboard mode and given the
+    // focus back to the field it came from. Run from within the bar's own handling, a command's
+    // dialog would hand the focus back to the bar when it closes (the bar leaves keyboard mode
+    // while its window is not yet active again), and the keys would then reach nothing.
+    const int key = event->key();
+    QAction* chosen = activeAction();
+    if (hasFocus() && chosen && !chosen->menu() && chosen->isEnabled() &&
+        (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+        QKeyEvent leave(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QMenuBar::keyPressEvent(&leave);
+        event->accept();
+        chosen->trigger();
+        return;
+    }
+    QMenuBar::keyPressEvent(event);
 }
 
 } // namespace controls
