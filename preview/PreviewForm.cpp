@@ -256,8 +256,10 @@ void TrpPreviewForm::nameToolbarItems() {
         else if (button->text().isEmpty())
             button->setAccessibleName(QString::fromUtf8("További gombok"));
     }
-    for (QWidget* field : std::initializer_list<QWidget*>{ZoomCB, PageE})
-        field->setAccessibleName(field->toolTip());
+    // The edit boxes by their hints too; the zoom box's typing line is named as the box.
+    ZoomCB->setAccessibleName(ZoomCB->toolTip());
+    ZoomCB->lineEdit()->setAccessibleName(ZoomCB->toolTip());
+    PageE->setAccessibleName(PageE->toolTip());
     // The zoom buttons cannot take the focus; these keys reach them from anywhere in the window
     // (a hidden button's key does nothing). Ctrl+0, 1 and 2 are the keys common page viewers use
     // for the whole page, 100 % and the page width.
