@@ -211,6 +211,9 @@ TrpPreviewForm::TrpPreviewForm(QWidget* parent) : QDialog(parent) {
 }
 
 TrpPreviewForm::~TrpPreviewForm() {
+    // The base class hides the window when this part is gone already; the zoom box losing the
+    // focus then reports its text as chosen, which must not reach this window any more.
+    ZoomCB->disconnect(this);
     if (report_)
         report_->OnClosePreview = std::move(previousClosePreview_);
 }
