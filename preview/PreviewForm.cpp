@@ -426,7 +426,9 @@ void TrpPreviewForm::describePageArea() {
     // What a sighted user reads off the status bar and the zoom box, said with the page area.
     const QString description = StatusPanel0->text() + QString::fromUtf8(", nagyítás: ") +
                                 platform::toUnicode(zoomBoxText(Preview->Zoom()));
-    Preview->setAccessibleDescription(description);
+    // Each change is announced: only a real one, or a screen reader repeats itself.
+    if (Preview->accessibleDescription() != description)
+        Preview->setAccessibleDescription(description);
 }
 
 void TrpPreviewForm::CancelBClick() {
