@@ -204,6 +204,38 @@ void TForm1::createComponents(QWidget* content) {
     Edit6 = add(makeEdit<controls::TEdit>(Panel3, 432, 48, 257, ""), "Edit6");
     NumEdit2 = add(makeNumEdit(Panel3, 192, 216), "NumEdit2");
     Edit7 = add(makeEdit<controls::TEdit>(Panel3, 64, 72, 625, ""), "Edit7");
+    nameFields();
+}
+
+void TForm1::nameFields() {
+    // A screen reader announces a field by its accessible name. The labels alone would not do:
+    // both sections have a "Név:" and a "Cím:". Each label is still its field's buddy, so that the
+    // field is "labelled by" the text on the screen.
+    struct Naming {
+        QWidget* field;
+        QLabel* label;
+        const char* name;
+    };
+    const Naming namings[] = {
+        {Edit1, Label3, "Munkáltató neve"},
+        {Edit2, Label1, "Munkáltató címe"},
+        {Edit3, Label2, "Munkavállaló neve"},
+        {Edit6, Label8, "Leánykori név"},
+        {Edit7, Label13, "Munkavállaló címe"},
+        {Edit4, Label4, "Beosztás"},
+        {Edit5, Label5, "Mióta áll alkalmazásban"},
+        {NumEdit1, Label6, "Az utolsó 3 havi nettó jövedelem átlaga (Ft)"},
+        {NumEdit2, Label11, "Családi pótlék összege (Ft)"},
+    };
+    for (const Naming& n : namings) {
+        n.field->setAccessibleName(QString::fromUtf8(n.name));
+        n.label->setBuddy(n.field);
+    }
+    // The currency after the amounts labels them too; the name leaves out what the income
+    // excludes, so it is said after the name.
+    Label7->setBuddy(NumEdit1);
+    Label12->setBuddy(NumEdit2);
+    NumEdit1->setAccessibleDescription(QString::fromUtf8("családi pótlék nélkül"));
 }
 
 void TForm1::createMenu() {

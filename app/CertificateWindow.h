@@ -129,6 +129,7 @@ private:
     template <class T>
     T* add(T* component, const char* name);
     void createComponents(QWidget* content);
+    void nameFields();
     void createMenu();
     void setTabOrder();
     void onFocusChanged(QWidget* old, QWidget* now);

@@ -1,5 +1,6 @@
 #include "controls/NumEdit.h"
 
+#include "controls/NumEditAccessible.h"
 #include "platform/Beep.h"
 #include "platform/Cp1250.h"
 #include "platform/Error.h"
@@ -85,12 +86,16 @@ bool exponentOutOfRange(const QString& exponent) {
 } // namespace
 
 TNumEdit::TNumEdit(QWidget* parent) : QLineEdit(parent) {
+    TNumEditAccessible::Install();
     // Dropped text would bypass the character rules.
     setAcceptDrops(false);
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     resize(100, sizeHint().height());
     QLineEdit::setText(QStringLiteral("0"));
     showColor();
+    // Screen readers read the number through the value interface as well as the text.
+    connect(this, &QLineEdit::textChanged, this,
+            [this] { TNumEditAccessible::NotifyValueChanged(*this); });
 }
 
 QChar TNumEdit::decimalSeparator() const {

@@ -21,6 +21,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -181,6 +182,7 @@ TrpPreviewForm::TrpPreviewForm(QWidget* parent) : QDialog(parent) {
     applyWindowTexts(*this, "TrpPreviewForm");
     ZoomCB->addItems(
         {"25%", "50%", "75%", "100%", "150%", "200%", text("zmPageWidth"), text("zmWholePage")});
+    nameToolbarItems();
 
     connectClick(PrintB, &TrpPreviewForm::PrintBClick);
     connectClick(ZoomWholePageB, &TrpPreviewForm::ZoomWholePageBClick);
@@ -215,6 +217,9 @@ TrpPreviewForm::TrpPreviewForm(QWidget* parent) : QDialog(parent) {
 }
 
 TrpPreviewForm::~TrpPreviewForm() {
+    // The base class hides the window when this part is gone already; the zoom box losing the
+    // focus then reports its text as chosen, which must not reach this window any more.
+    ZoomCB->disconnect(this);
     if (report_)
         report_->OnClosePreview = std::move(previousClosePreview_);
 }
@@ -248,6 +253,29 @@ QWidget* TrpPreviewForm::addPanel(const char* name, int width) {
     panel->setAutoFillBackground(true);
     ToolBar->addWidget(panel);
     return panel;
+}
+
+void TrpPreviewForm::nameToolbarItems() {
+    // The buttons show only icons: screen readers name them by their hints, as sighted users
+    // learn them. CancelB shows its text, which names it. The toolbar's own button that opens
+    // what does not fit has neither.
+    for (QToolButton* button : ToolBar->findChildren<QToolButton*>()) {
+        if (!button->toolTip().isEmpty())
+            button->setAccessibleName(button->toolTip());
+        else if (button->text().isEmpty())
+            button->setAccessibleName(QString::fromUtf8("További gombok"));
+    }
+    // The edit boxes by their hints too; the zoom box's typing line is named as the box.
+    ZoomCB->setAccessibleName(ZoomCB->toolTip());
+    ZoomCB->lineEdit()->setAccessibleName(ZoomCB->toolTip());
+    PageE->setAccessibleName(PageE->toolTip());
+    // The zoom buttons cannot take the focus; these keys reach them from anywhere in the window
+    // (a hidden button's key does nothing). Ctrl+0, 1 and 2 are the keys common page viewers use
+    // for the whole page, 100 % and the page width.
+    ZoomWholePageB->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    Zoom100B->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_1));
+    ZoomPageWidthB->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_2));
+    Zoom50B->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_3));
 }
 
 void TrpPreviewForm::setItemVisible(QWidget* item, bool visible) {
@@ -401,6 +429,16 @@ void TrpPreviewForm::RewriteZoomBox() {
     const QSignalBlocker quiet(ZoomCB);
     ZoomCB->setCurrentIndex(ZoomCB->findText(zoom));
     ZoomCB->setEditText(zoom);
+    describePageArea();
+}
+
+void TrpPreviewForm::describePageArea() {
+    // What a sighted user reads off the status bar and the zoom box, said with the page area.
+    const QString description = StatusPanel0->text() + QString::fromUtf8(", nagyítás: ") +
+                                platform::toUnicode(zoomBoxText(Preview->Zoom()));
+    // Each change is announced: only a real one, or a screen reader repeats itself.
+    if (Preview->accessibleDescription() != description)
+        Preview->setAccessibleDescription(description);
 }
 
 void TrpPreviewForm::CancelBClick() {
@@ -422,6 +460,7 @@ void TrpPreviewForm::pageChanged(int page) {
         status = formatNumbers(report::rpResource("clPageOf"), {page, count});
     StatusPanel0->setText(platform::toUnicode(status));
     PageE->setText(QString::number(page));
+    describePageArea();
 }
 
 void TrpPreviewForm::buildStateChanged(bool running) {

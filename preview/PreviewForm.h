@@ -98,6 +98,9 @@ protected:
 
 private:
     QToolButton* addButton(const char* name, int icon);
+    void nameToolbarItems();
+    // The page area's accessible description: the status bar's page text and the zoom.
+    void describePageArea();
     QWidget* addSeparator(const char* name);
     QWidget* addPanel(const char* name, int width);
     void setItemVisible(QWidget* item, bool visible);

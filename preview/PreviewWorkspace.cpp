@@ -55,8 +55,6 @@ TrpPreviewWorkspace::TrpPreviewWorkspace(TrpPreview& view)
     : QAbstractScrollArea(&view)
     , view_(view) {
     setObjectName("Workspace");
-    // The pages are painted by hand; this names the area for screen readers.
-    setAccessibleName(QString::fromUtf8("Előnézet oldalai"));
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     setFocusPolicy(Qt::NoFocus);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);

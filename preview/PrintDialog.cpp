@@ -6,6 +6,8 @@
 
 #include "report/RpResources.h"
 
+#include "controls/FieldLabel.h"
+
 #include "platform/Cp1250.h"
 
 #include <QCheckBox>
@@ -114,6 +116,9 @@ public:
             button->setAutoRepeat(true);
             button->setFocusPolicy(Qt::NoFocus);
             connect(button, &QToolButton::clicked, this, [step, delta] { step(delta); });
+            // Arrows without text: the name says what a press does.
+            button->setAccessibleName(
+                QString::fromUtf8(delta > 0 ? "Eggyel több másolat" : "Eggyel kevesebb másolat"));
         }
     }
 
@@ -217,6 +222,7 @@ TrpPrintDialog::TrpPrintDialog(TrpPrinters& printers, QWidget* parent)
         label->adjustSize();
     for (const char* key : {"ppAll", "ppOdd", "ppEven"})
         PrintPagesCB->addItem(platform::toUnicode(report::rpResource(key)));
+    nameFields();
 
     connect(PrintersCB, &QComboBox::currentIndexChanged, this, [this] { PrintersCBClick(); });
     connect(PropButton, &QPushButton::clicked, this, [this] { PropButtonClick(); });
@@ -230,6 +236,18 @@ TrpPrintDialog::TrpPrintDialog(TrpPrinters& printers, QWidget* parent)
 }
 
 TrpPrintDialog::~TrpPrintDialog() = default;
+
+void TrpPrintDialog::nameFields() {
+    // Fields with a label of their own are named by it; the printer list by its group's title;
+    // the page numbers by what their description asks for, since the radio button before them
+    // already bears "Oldalak:".
+    controls::labelField(*CopiesL, *CopiesE);
+    controls::labelField(*CollateL, *CollateCB);
+    controls::labelField(*PrintL, *PrintPagesCB);
+    PrintersCB->setAccessibleName(Label12->title().trimmed());
+    PageNumbersE->setAccessibleName(QString::fromUtf8("Oldalszámok"));
+    PageNumbersE->setAccessibleDescription(DescrL->text());
+}
 
 void TrpPrintDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);

@@ -68,6 +68,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void nameFields();
     void FormShow();
     void PrintersCBClick();
     void PropButtonClick();

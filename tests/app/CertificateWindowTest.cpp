@@ -8,8 +8,10 @@
 #include "platform/Beep.h"
 #include "preview/PreviewForm.h"
 
+#include "support/AccessibleWalk.h"
 #include "support/ModalAnswerer.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +22,7 @@
 #include <QWheelEvent>
 #include <QWindow>
 #include <gtest/gtest.h>
+#include <map>
 
 using namespace app;
 
@@ -202,6 +205,39 @@ TEST_F(CertificateWindow, PrintShowsThePreviewModallyAboveTheWindow) {
     EXPECT_TRUE(preview);
     EXPECT_TRUE(modal);
     EXPECT_EQ(owner, w.windowHandle());
+}
+
+TEST_F(CertificateWindow, EveryFieldIsNamedBySectionAndMeaningAndLabelledByItsLabel) {
+    showAt(811, 558);
+    struct Field {
+        const char* name;
+        QLabel* label;
+    };
+    const std::map<QWidget*, Field> expected = {
+        {w.Edit1, {"Munkáltató neve", w.Label3}},
+        {w.Edit2, {"Munkáltató címe", w.Label1}},
+        {w.Edit3, {"Munkavállaló neve", w.Label2}},
+        {w.Edit6, {"Leánykori név", w.Label8}},
+        {w.Edit7, {"Munkavállaló címe", w.Label13}},
+        {w.Edit4, {"Beosztás", w.Label4}},
+        {w.Edit5, {"Mióta áll alkalmazásban", w.Label5}},
+        {w.NumEdit1, {"Az utolsó 3 havi nettó jövedelem átlaga (Ft)", w.Label6}},
+        {w.NumEdit2, {"Családi pótlék összege (Ft)", w.Label11}},
+    };
+    const std::vector<AccessibleField> fields = focusableFields(&w);
+    EXPECT_EQ(unnamedOrRepeated(fields), "");
+    EXPECT_EQ(fields.size(), expected.size());
+    for (const AccessibleField& field : fields) {
+        const auto it = expected.find(field.widget);
+        ASSERT_NE(it, expected.end()) << "unexpected stop: " << field.name.toStdString();
+        EXPECT_EQ(field.name, QString::fromUtf8(it->second.name));
+        QStringList labels;
+        for (const auto& [label, relation] :
+             QAccessible::queryAccessibleInterface(field.widget)->relations(QAccessible::Label))
+            labels << label->text(QAccessible::Name);
+        EXPECT_TRUE(labels.contains(it->second.label->text()))
+            << field.name.toStdString() << " is not labelled by its label";
+    }
 }
 
 TEST_F(CertificateWindow, EditsRefuseCharactersTheCodePageCannotHoldWithABeep) {

@@ -3,9 +3,11 @@
 
 #include "platform/Beep.h"
 
+#include "support/AccessibleWalk.h"
 #include "support/ModalAnswerer.h"
 
 #include "platform/MulDiv.h"
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
@@ -71,6 +73,30 @@ TEST_F(InputDialog, OkReturnsTheVisibleTextAsTyped) {
     EXPECT_EQ(answerer.seen()[0].title, QString::fromUtf8("Kérek egy jelszót!"));
     EXPECT_EQ(answerer.seen()[0].text,
               QString::fromUtf8("A jelszó a későbbi visszatöltésnél kell majd:"));
+}
+
+TEST_F(InputDialog, ThePassPhraseIsNamedByThePromptAndTheButtonsByTheirCaptions) {
+    std::string value;
+    std::vector<AccessibleField> fields;
+    QString label;
+    ModalAnswerer answerer;
+    answerer.then([&](QWidget* dialog) {
+        fields = focusableFields(dialog);
+        const auto relations =
+            QAccessible::queryAccessibleInterface(editOf(dialog))->relations(QAccessible::Label);
+        if (!relations.isEmpty())
+            label = relations.front().first->text(QAccessible::Name);
+        ModalAnswerer::reject()(dialog);
+    });
+    LangInputQuery(title, prompt, "", value);
+    EXPECT_EQ(unnamedOrRepeated(fields), "");
+    QStringList names;
+    for (const AccessibleField& field : fields)
+        names << field.name;
+    names.sort();
+    EXPECT_EQ(names, QStringList({QString::fromUtf8("A jelszó a későbbi visszatöltésnél kell majd"),
+                                  QString::fromUtf8("Mégsem"), "OK"}));
+    EXPECT_EQ(label, QString::fromUtf8("A jelszó a későbbi visszatöltésnél kell majd:"));
 }
 
 TEST_F(InputDialog, CancelEscapeAndClosingLeaveTheDefault) {

@@ -160,6 +160,20 @@ TEST_F(StyledMainMenuTest, CommandsAreReachableFromTheKeyboard) {
     EXPECT_FALSE(menu->hasFocus());
 }
 
+TEST_F(StyledMainMenuTest, ACommandChosenWithTheKeyboardRunsWithTheFocusBackInTheField) {
+    // Its dialogs then give the focus back to the field, not to the bar, when they close.
+    QWidget* field = QApplication::focusWidget();
+    QWidget* focusDuringCommand = nullptr;
+    QObject::connect(items[1], &QAction::triggered,
+                     [&] { focusDuringCommand = QApplication::focusWidget(); });
+    QTest::keyClick(field, Qt::Key_Alt, Qt::AltModifier);
+    QTest::keyClick(menu, Qt::Key_Right);
+    QTest::keyClick(menu, Qt::Key_Return);
+    EXPECT_EQ(runs, (std::array<int, 4>{0, 1, 0, 0}));
+    EXPECT_EQ(focusDuringCommand, field);
+    EXPECT_EQ(menu->activeAction(), nullptr);
+}
+
 TEST_F(StyledMainMenuTest, DisabledItemIsEmbossedAndNotHighlighted) {
     items[1]->setEnabled(false);
     const QRect r = itemRect(1);

@@ -5,15 +5,18 @@
 #include "preview/PreviewIcons.h"
 #include "preview/ZoomText.h"
 
+#include "support/AccessibleWalk.h"
 #include "support/ModalAnswerer.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QStatusBar>
 #include <QTest>
+#include <QToolBar>
 #include <QToolButton>
 #include <QWheelEvent>
 #include <QWindow>
@@ -188,6 +191,93 @@ TEST_F(PreviewFormTest, TheLastTwoItemsFitThePageAndTheBoxShowsThePercentage) {
     form->Zoom100B->click();
     EXPECT_EQ(form->Preview->Zoom(), 1.0);
     EXPECT_EQ(zoomBox(), "100%");
+}
+
+TEST_F(PreviewFormTest, EveryStopAndEveryButtonIsNamedForScreenReaders) {
+    open();
+    for (const int buttons : {bit(report::pbPrint) | bit(report::pbZoom), (1 << 11) - 1}) {
+        data.report.PreviewOptions.Buttons = buttons;
+        form = std::make_unique<TrpPreviewForm>();
+        form->Attach(data.report);
+        form->show();
+        const std::vector<AccessibleField> stops = focusableFields(form.get());
+        EXPECT_EQ(unnamedOrRepeated(stops), "") << "buttons " << buttons;
+        EXPECT_TRUE(std::any_of(stops.begin(), stops.end(), [&](const AccessibleField& f) {
+            return f.widget == form->Preview;
+        }));
+        // The icon buttons by their hints, the text button by its text, the toolbar's button
+        // for what does not fit by what it does.
+        for (QToolButton* button : form->ToolBar->findChildren<QToolButton*>()) {
+            if (!button->isVisibleTo(form.get()))
+                continue;
+            QString expected = button->toolTip();
+            if (button == form->CancelB)
+                expected = QString::fromUtf8("Bezár");
+            else if (expected.isEmpty())
+                expected = QString::fromUtf8("További gombok");
+            EXPECT_EQ(accessibleName(button), expected) << button->objectName().toStdString();
+        }
+    }
+    EXPECT_EQ(accessibleName(form->HandToolB), QString::fromUtf8("Húzó eszköz"));
+}
+
+TEST_F(PreviewFormTest, ThePageAreaSaysWhichPageItShowsAndAtWhatZoom) {
+    PreviewReport three(3);
+    for (int page = 0; page < 3; ++page)
+        three.memo(page, 10, 20, "Munkáltatói igazolás");
+    three.report.PreviewOptions.Buttons = bit(report::pbPrint) | bit(report::pbZoom);
+    three.prepare();
+    auto window = std::make_unique<TrpPreviewForm>();
+    window->Attach(three.report);
+    const auto description = [&] {
+        return QAccessible::queryAccessibleInterface(window->Preview)
+            ->text(QAccessible::Description);
+    };
+    EXPECT_EQ(accessibleName(window->Preview), QString::fromUtf8("Előnézet oldalai"));
+    EXPECT_EQ(description(), QString::fromUtf8("1. oldal 3 oldalból, nagyítás: 100%"));
+    window->Preview->GoToPage(3);
+    EXPECT_EQ(description(), QString::fromUtf8("3. oldal 3 oldalból, nagyítás: 100%"));
+    window->Preview->ApplyZoom(0.5);
+    EXPECT_EQ(description(), QString::fromUtf8("3. oldal 3 oldalból, nagyítás: 50%"));
+}
+
+TEST_F(PreviewFormTest, TheZoomButtonsAnswerTheirKeysWhereverTheFocusIs) {
+    open();
+    const auto press = [&](QWidget* at, Qt::Key key) {
+        QTest::keyClick(at, key, Qt::ControlModifier);
+    };
+    press(form->Preview, Qt::Key_0);
+    EXPECT_TRUE(form->ZoomWholePageB->isDown()); // pressed for a moment, as a click shows
+    QTRY_COMPARE(form->Preview->ZoomMode(), report::zmWholePage);
+    EXPECT_EQ(zoomBox(), QString::fromStdString(zoomBoxText(form->Preview->Zoom())));
+    press(form->Preview, Qt::Key_2);
+    QTRY_COMPARE(form->Preview->ZoomMode(), report::zmPageWidth);
+    form->ZoomCB->setFocus();
+    press(form->ZoomCB->lineEdit(), Qt::Key_3);
+    QTRY_COMPARE(form->Preview->ZoomMode(), report::zmManyPages);
+    press(form->ZoomCB->lineEdit(), Qt::Key_1);
+    QTRY_COMPARE(form->Preview->ZoomMode(), report::zmDefault);
+    EXPECT_EQ(form->Preview->Zoom(), 1.0);
+    EXPECT_EQ(zoomBox(), "100%");
+
+    // Without the zoom buttons their keys do nothing.
+    data.report.PreviewOptions.Buttons = bit(report::pbPrint);
+    form = std::make_unique<TrpPreviewForm>();
+    form->Attach(data.report);
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    press(form->Preview, Qt::Key_0);
+    EXPECT_FALSE(form->ZoomWholePageB->isDown());
+}
+
+TEST_F(PreviewFormTest, DestroyingTheWindowWithTheFocusInTheZoomBoxRunsNoZoomEntry) {
+    // Hiding it in the base class's destructor takes the focus out of the box, which reports its
+    // text as chosen; the sanitizer build catches a call into the half-destroyed window.
+    open();
+    form->ZoomCB->setFocus();
+    form->ZoomCB->lineEdit()->setText("50%");
+    ASSERT_TRUE(form->ZoomCB->hasFocus());
+    form.reset();
 }
 
 TEST_F(PreviewFormTest, EscClosesTheWindow) {

@@ -6,8 +6,10 @@
 
 #include "platform/Cp1250.h"
 
+#include "support/AccessibleWalk.h"
 #include "support/ModalAnswerer.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
@@ -98,6 +100,30 @@ TEST_F(PrintDialog, ShowsTheLayoutInHungarian) {
     EXPECT_TRUE(dialog->CollateCB->isChecked());
     EXPECT_FALSE(dialog->FileCB->isChecked());
     EXPECT_EQ(dialog->CopiesE->text(), "1");
+}
+
+TEST_F(PrintDialog, EveryFieldIsNamedByItsLabel) {
+    show();
+    const std::vector<AccessibleField> fields = focusableFields(dialog.get());
+    EXPECT_EQ(unnamedOrRepeated(fields), "");
+    EXPECT_EQ(fields.size(), 13u); // the printer, its properties, two boxes, three kinds of
+                                   // pages and their numbers, copies, collate, parity, OK, Cancel
+    EXPECT_EQ(accessibleName(dialog->CopiesE), QString::fromUtf8("Másolatok száma"));
+    EXPECT_EQ(accessibleName(dialog->CollateCB), QString::fromUtf8("Gyűjt"));
+    EXPECT_EQ(accessibleName(dialog->PageNumbersE), QString::fromUtf8("Oldalszámok"));
+    EXPECT_EQ(
+        QAccessible::queryAccessibleInterface(dialog->PageNumbersE)->text(QAccessible::Description),
+        dialog->DescrL->text());
+    // Combo boxes are announced by their choice; their labels come with them as relations.
+    const auto labelOf = [](QWidget* field) {
+        const auto relations =
+            QAccessible::queryAccessibleInterface(field)->relations(QAccessible::Label);
+        return relations.isEmpty() ? QString() : relations.front().first->text(QAccessible::Name);
+    };
+    EXPECT_EQ(labelOf(dialog->PrintPagesCB), "Nyomtat");
+    EXPECT_EQ(labelOf(dialog->CopiesE), QString::fromUtf8("Másolatok száma"));
+    EXPECT_EQ(labelOf(dialog->PrintersCB), QString::fromUtf8("Nyomtató  ")); // its group
+    EXPECT_EQ(dialog->PrintersCB->accessibleName(), QString::fromUtf8("Nyomtató"));
 }
 
 TEST_F(PrintDialog, ListsThePrintersAndShowsTheCurrentOne) {
