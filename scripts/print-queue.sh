@@ -95,6 +95,6 @@ kf_print_queue_down() {
     fi
     [ -z "${KF_CUPS_PDF_CONF:-}" ] || rm -f "$KF_CUPS_PDF_CONF"
     [ -z "${KF_CUPS_DIR:-}" ] || rm -rf "$KF_CUPS_DIR"
-    KF_CUPS_PDF_CONF= KF_CUPS_DIR=
+    KF_CUPS_PDF_CONF='' KF_CUPS_DIR=''
     return 0
 }
