@@ -5,7 +5,8 @@
 
 kf_machine_state() {
     echo "default printer: $(env -u CUPS_SERVER lpstat -d 2>&1)"
-    find /etc/cups /etc/fonts -printf '%M %u:%g %p -> %l\n' 2>&1 | LC_ALL=C sort
+    find /etc/cups /etc/fonts \( -type l -printf '%M %u:%g %p -> %l\n' \) -o -printf '%M %u:%g %p\n' \
+        2>&1 | LC_ALL=C sort
     find /etc/cups /etc/fonts -type f -print0 2>/dev/null | LC_ALL=C sort -z |
         xargs -0 -r sha256sum 2>&1
 }
