@@ -1,18 +1,30 @@
 #!/usr/bin/env bash
 # Sets the machine up (as root it installs what is missing), builds KF2718 with its tests and runs
-# every test through CTest. Exits non-zero when anything fails.
+# every test through CTest. Exits non-zero when anything fails, and also when the tests changed
+# the machine's printing or font set-up (they print through a private scheduler of their own).
 set -euo pipefail
 KF_ROOT=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=scripts/setup.sh
 . "$KF_ROOT/scripts/setup.sh"
+# shellcheck source=scripts/machine-state.sh
+. "$KF_ROOT/scripts/machine-state.sh"
+# shellcheck source=scripts/print-queue.sh
+. "$KF_ROOT/scripts/print-queue.sh"
 kf_setup
+kf_machine_state_record
+kf_finish() {
+    local status=$?
+    kf_print_queue_down
+    kf_machine_state_check || status=1
+    exit "$status"
+}
+trap kf_finish EXIT
+
 kf_build "$KF_ROOT/build"
 
 export XDG_RUNTIME_DIR=/tmp/runtime-$(id -u)
 mkdir -p -m 0700 "$XDG_RUNTIME_DIR"
 export QT_QPA_PLATFORM=offscreen QTEST_DISABLE_STACK_DUMP=1
-# shellcheck source=scripts/print-queue.sh
-. "$KF_ROOT/scripts/print-queue.sh"
 kf_print_queue_up
 
 # kf_ctest <build dir> <locale> [ctest arguments]: the tests of a build in one locale. Qt sets the

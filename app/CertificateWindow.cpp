@@ -110,7 +110,7 @@ void showActive(TUiFill* active, TUiFill* inactive) {
 
 } // namespace
 
-TForm1::TForm1(QWidget* parent) : QMainWindow(parent), saveFolder_(platform::programFolder()) {
+TForm1::TForm1(QWidget* parent) : QMainWindow(parent), saveFolder_(platform::saveFolder()) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(
         QString::fromUtf8("Elektronikus nyomtatvány - Tölgyesvárhely Polgármesteri Hivatal"));

@@ -47,7 +47,7 @@ public:
     void ComposeFormText();
     void RestoreFormText();
 
-    // The one save file, "KF2718.txt" in the program's folder (tests use another folder).
+    // The one save file, "KF2718.txt" in platform::saveFolder() (tests use another folder).
     QString SaveFilePath() const;
     void SetSaveFolder(const QString& folder) { saveFolder_ = folder; }
 

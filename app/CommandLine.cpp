@@ -29,8 +29,13 @@ std::string local(const char* utf8) {
     return QString::fromUtf8(utf8).toLocal8Bit().toStdString();
 }
 
-// One line from the input; typed at a terminal it is asked for and not echoed.
-std::string readPassphrase(std::istream& input, std::ostream& err) {
+// The window's pass phrase question takes at most this many characters.
+constexpr qsizetype kMaxPassphrase = 255;
+
+// One line from the input as code page 1250 bytes; typed at a terminal it is asked for and not
+// echoed. A pass phrase the window could not have taken is refused: one with characters outside
+// the code page (the window's edits refuse them) or, for a save, longer than its question allows.
+std::string readPassphrase(std::istream& input, std::ostream& err, bool forSave) {
     const bool terminal = &input == &std::cin && isatty(STDIN_FILENO);
     termios saved{};
     if (terminal) {
@@ -48,10 +53,26 @@ std::string readPassphrase(std::istream& input, std::ostream& err) {
     }
     if (!line.empty() && line.back() == '\r')
         line.pop_back();
-    std::string passphrase = platform::toCp1250(QString::fromLocal8Bit(line));
+    const QString unicode = QString::fromLocal8Bit(line);
     crypto::secureWipe(line);
-    return passphrase;
+    if (!platform::isCp1250Representable(unicode))
+        throw platform::Error(platform::fromUtf8(
+            "A jelszó olyan betűt tartalmaz, amely a közép-európai kódlapon nincs (the pass "
+            "phrase has characters outside code page 1250)"));
+    if (forSave && unicode.isEmpty())
+        throw platform::Error(
+            platform::fromUtf8("Üres jelszóval nincs mentés (an empty pass phrase saves nothing)"));
+    if (forSave && unicode.size() > kMaxPassphrase)
+        throw platform::Error(platform::fromUtf8(
+            "A jelszó legfeljebb 255 karakter lehet (the pass phrase has at most 255 characters)"));
+    return platform::toCp1250(unicode);
 }
+
+// Scrubs the pass phrase from memory however the run ends.
+struct Passphrase {
+    std::string text;
+    ~Passphrase() { crypto::secureWipe(text); }
+};
 
 void setField(TForm1& window, const QString& name, const QString& value) {
     auto* edit = qobject_cast<QLineEdit*>(window.FindComponent(name.toStdString()));
@@ -83,7 +104,8 @@ std::optional<HeadlessRequest> ParseCommandLine(const QStringList& arguments, QS
     const QCommandLineOption printer("printer", {}, "name");
     const QCommandLineOption load("load", {}, "file");
     const QCommandLineOption field("field", {}, "name=value");
-    parser.addOptions({help, pdf, print, printer, load, field});
+    const QCommandLineOption save("save");
+    parser.addOptions({help, pdf, print, printer, load, field, save});
     if (!parser.parse(arguments)) {
         error = parser.errorText();
         return std::nullopt;
@@ -94,6 +116,7 @@ std::optional<HeadlessRequest> ParseCommandLine(const QStringList& arguments, QS
     request.print = parser.isSet(print);
     request.printer = parser.value(printer);
     request.loadFile = parser.value(load);
+    request.save = parser.isSet(save);
     for (const QString& f : parser.values(field)) {
         const qsizetype eq = f.indexOf('=');
         if (eq <= 0) {
@@ -104,8 +127,8 @@ std::optional<HeadlessRequest> ParseCommandLine(const QStringList& arguments, QS
     }
     if (!parser.positionalArguments().isEmpty())
         error = QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments()[0]);
-    else if (!request.help && request.pdfFile.isEmpty() && !request.print)
-        error = QStringLiteral("say what to do: --pdf OUT.pdf or --print (see --help)");
+    else if (!request.help && request.pdfFile.isEmpty() && !request.print && !request.save)
+        error = QStringLiteral("say what to do: --pdf OUT.pdf, --print or --save (see --help)");
     else if (!request.printer.isEmpty() && !request.print)
         error = QStringLiteral("--printer goes with --print");
     if (!error.isEmpty())
@@ -125,13 +148,18 @@ Without options the program opens its window. With these options it works withou
   --load FILE          take the fields from a save file (KF2718.txt); the pass phrase is
                        read from standard input, never from the command line
   --field NAME=VALUE   set one field (after --load); may be given several times
+  --save               save the fields to the one save file, KF2718.txt, as the window's
+                       Save does, encrypted with the pass phrase read from standard input
   -h, --help           show this text
+
+The save file is KF2718.txt beside the program when the user may write into the program's
+folder, else in the user's data folder: ~/.local/share/kf2718/ ($XDG_DATA_HOME/kf2718/).
 
 Fields: Edit1 employer's name, Edit2 employer's address, Edit3 employee's name,
 Edit6 maiden name, Edit7 employee's address, Edit4 position, Edit5 employed since,
 NumEdit1 average net income of the last 3 months, NumEdit2 family allowance.
 Values must be writable in code page 1250 (Central European). Exit status: 0 done,
-1 loading, preparing, exporting or printing failed, 2 wrong arguments.
+1 loading, saving, preparing, exporting or printing failed, 2 wrong arguments.
 
 Example: echo 'jelszó' | kf2718 --load KF2718.txt --field Edit5="2001. március 1." --pdf igazolas.pdf
 
@@ -145,12 +173,17 @@ Kapcsolók nélkül a program ablakkal indul. A kapcsolókkal ablak nélkül dol
   --load FÁJL          a mezők betöltése mentésfájlból (KF2718.txt); a jelszót a szabványos
                        bemenetről olvassa, soha nem a parancssorból
   --field NÉV=ÉRTÉK    egy mező beállítása (a --load után); többször is megadható
+  --save               a mezők mentése az egyetlen mentésfájlba (KF2718.txt), mint az ablak
+                       mentése, a szabványos bemenetről olvasott jelszóval titkosítva
   -h, --help           ez a leírás
+
+A mentésfájl a KF2718.txt a program mellett, ha a felhasználó írhat a program mappájába,
+különben a felhasználó adatmappájában: ~/.local/share/kf2718/ ($XDG_DATA_HOME/kf2718/).
 
 Mezők: Edit1 munkáltató neve, Edit2 munkáltató címe, Edit3 munkavállaló neve, Edit6 leánykori
 név, Edit7 munkavállaló címe, Edit4 beosztás, Edit5 mióta áll alkalmazásban, NumEdit1 az utolsó
 3 havi nettó jövedelem átlaga, NumEdit2 családi pótlék összege. Kilépési kód: 0 kész, 1 a
-betöltés, előkészítés, mentés vagy nyomtatás nem sikerült, 2 hibás kapcsolók.
+betöltés, mentés, előkészítés, PDF-be írás vagy nyomtatás nem sikerült, 2 hibás kapcsolók.
 )");
 }
 
@@ -163,10 +196,13 @@ int RunHeadless(const HeadlessRequest& request, std::istream& passphraseInput, s
     try {
         Forms forms = CreateForms();
         TForm1& window = *forms.form1;
+        // One pass phrase serves both: a loaded save is saved again under the same one.
+        Passphrase passphrase;
+        if (!request.loadFile.isEmpty() || request.save)
+            passphrase.text = readPassphrase(passphraseInput, err, request.save);
         if (!request.loadFile.isEmpty()) {
-            std::string passphrase = readPassphrase(passphraseInput, err);
-            const TForm1::LoadResult result = window.LoadFormFile(request.loadFile, passphrase);
-            crypto::secureWipe(passphrase);
+            const TForm1::LoadResult result =
+                window.LoadFormFile(request.loadFile, passphrase.text);
             if (result == TForm1::LoadResult::NoSaveFile) {
                 err << local("Nincs mentés! (no save file: ") << request.loadFile.toStdString()
                     << ")\n";
@@ -179,6 +215,12 @@ int RunHeadless(const HeadlessRequest& request, std::istream& passphraseInput, s
         }
         for (const auto& [name, value] : request.fields)
             setField(window, name, value);
+        if (request.save) {
+            window.ComposeFormText();
+            window.SaveFormText(window.SaveFilePath(), passphrase.text);
+        }
+        if (request.pdfFile.isEmpty() && !request.print)
+            return 0;
 
         // The errors of a preparation are written out below instead of shown in a box.
         window.rpReport1.EngineOptions.SilentMode = true;

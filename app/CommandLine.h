@@ -17,6 +17,7 @@ struct HeadlessRequest {
     bool print = false; // --print
     QString printer;    // --printer NAME (with --print)
     QString loadFile;   // --load FILE (pass phrase from standard input)
+    bool save = false;  // --save (pass phrase from standard input)
     std::vector<std::pair<QString, QString>> fields; // --field NAME=VALUE, in order
 };
 
@@ -30,8 +31,9 @@ std::optional<HeadlessRequest> ParseCommandLine(const QStringList& arguments, QS
 // The text of --help, in English and Hungarian.
 QString HelpText();
 
-// Carries out the request (a QApplication exists). Messages go to err; the exit status is 0 on
-// success, 1 when loading, preparing, exporting or printing failed.
+// Carries out the request (a QApplication exists): load, set the fields, save, then export and
+// print. Messages go to err; the exit status is 0 on success, 1 when loading, saving, preparing,
+// exporting or printing failed.
 int RunHeadless(const HeadlessRequest& request, std::istream& passphraseInput, std::ostream& out,
                 std::ostream& err);
 

@@ -9,6 +9,7 @@
 #include "crypto/SecureWipe.h"
 #include "platform/Cp1250.h"
 #include "platform/Files.h"
+#include "platform/ProgramFolder.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -53,6 +54,8 @@ void TForm1::SaveFormText(const QString& path, std::string_view passphrase) {
     RijndaelCipher1.SetKeyFromPassphrase(passphrase);
     controls::TRichEdit& buffer = *form3_->RichEdit4;
     buffer.SetText(RijndaelCipher1.EncryptText(buffer.Text()));
+    // The user's data folder of a first Save may not exist yet.
+    platform::createPrivateFolder(QFileInfo(path).absolutePath());
     // The save file is the Base64 line alone, without a line break.
     platform::writeFileAtomically(path, buffer.Count() ? buffer.Line(0) : std::string());
 }

@@ -1,10 +1,25 @@
 #include "platform/FontSubstitutes.h"
 
 #include <QFont>
+#include <QFontDatabase>
 
 namespace platform {
+namespace {
+
+void registerWineTahoma() {
+    // Asking for the families fills Qt's font database, which the first window or page would
+    // fill anyway; registering reads only the two files' tables.
+    if (QFontDatabase::hasFamily(QStringLiteral("Tahoma")))
+        return;
+    for (const char* file :
+         {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"})
+        QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+}
+
+} // namespace
 
 void installFontSubstitutes() {
+    registerWineTahoma();
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Tahoma"));
     QFont::insertSubstitution(QStringLiteral("Times New Roman CE"),
                               QStringLiteral("Times New Roman"));

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Makes this machine able to build and run KF2718: the Debian packages it needs and the fontconfig
-# entry for the Tahoma font. Quick when everything is already there. Sourced by run.sh and test.sh.
+# Makes this machine able to build and run KF2718: the Debian packages it needs, and nothing else
+# (the program finds Wine's Tahoma itself; nothing here writes into /etc). Quick when everything
+# is already there. Sourced by run.sh and test.sh.
 set -euo pipefail
 
 KF_PACKAGES=(
@@ -9,6 +10,7 @@ KF_PACKAGES=(
     fonts-liberation2 fonts-wine fonts-dejavu-core fontconfig
     cups cups-client libcups2-dev printer-driver-cups-pdf poppler-utils xvfb xauth
     qt6-translations-l10n locales openbox xdotool x11-utils x11-xkb-utils
+    lintian appstream desktop-file-utils man-db
 )
 
 kf_missing_packages() {
@@ -44,18 +46,6 @@ kf_setup() {
         else
             echo "The locale hu_HU.UTF-8 is missing: enable it in /etc/locale.gen and run locale-gen." >&2
         fi
-    fi
-    # fonts-wine installs Tahoma into a folder that fontconfig does not scan.
-    local conf=/etc/fonts/conf.d/09-wine-fonts.conf
-    if [ ! -f "$conf" ] && [ "$(id -u)" -eq 0 ]; then
-        cat >"$conf" <<'XML'
-<?xml version="1.0"?><!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">
-<fontconfig><dir>/usr/share/wine/fonts</dir></fontconfig>
-XML
-        fc-cache -f >/dev/null
-    fi
-    if ! fc-list : family 2>/dev/null | grep -i tahoma >/dev/null; then
-        echo "Warning: fontconfig does not know the Tahoma font (see /usr/share/wine/fonts)." >&2
     fi
 }
 

@@ -3,9 +3,11 @@
 #include "app/CertificateWindow.h"
 #include "app/Startup.h"
 #include "controls/Edit.h"
+#include "controls/NumEdit.h"
 #include "support/ModalAnswerer.h"
 #include "support/PrintQueue.h"
 
+#include <QAction>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -18,15 +20,21 @@ struct ProgramRun {
     QString out, err;
 };
 
-ProgramRun kf2718(const QStringList& arguments, const QByteArray& input = {}) {
+ProgramRun run(const QString& program, const QStringList& arguments, const QByteArray& input = {},
+               const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
     QProcess process;
-    process.start(QStringLiteral(KF2718_PROGRAM), arguments);
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
     process.write(input);
     process.closeWriteChannel();
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
         return {};
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
             QString::fromUtf8(process.readAllStandardError())};
+}
+
+ProgramRun kf2718(const QStringList& arguments, const QByteArray& input = {}) {
+    return run(QStringLiteral(KF2718_PROGRAM), arguments, input);
 }
 
 QString pdfText(const QString& file) {
@@ -103,6 +111,86 @@ TEST_F(CommandLine, ASaveFileExportsTheSameTextWithTheRightPassphraseOnly) {
     EXPECT_TRUE(missing.err.contains(QString::fromUtf8("Nincs mentés!")));
 }
 
+// An unpacked copy of the program: its folder is writable, so its save file lies beside it.
+class UnpackedCopy : public CommandLine {
+protected:
+    QString program = folder.filePath("kf2718");
+    QString save = folder.filePath("KF2718.txt");
+    void SetUp() override { ASSERT_TRUE(QFile::copy(QStringLiteral(KF2718_PROGRAM), program)); }
+    ProgramRun kf2718(const QStringList& arguments, const QByteArray& input = {}) {
+        return run(program, arguments, input);
+    }
+};
+
+TEST_F(UnpackedCopy, SaveWritesTheOneSaveFileThatTheWindowLoads) {
+    const ProgramRun saved =
+        kf2718({"--field", "Edit3=Szabó Éva", "--field", "NumEdit1=123 456", "--save"},
+               QString::fromUtf8("Titok ő\n").toUtf8());
+    ASSERT_EQ(saved.exitCode, 0) << saved.err.toStdString();
+    EXPECT_TRUE(saved.out.isEmpty() && saved.err.isEmpty());
+    ASSERT_TRUE(QFile::exists(save));
+    EXPECT_EQ(QFile::permissions(save) & 0x0077, 0);
+
+    // Loaded, changed and saved again under the same pass phrase, then exported from it.
+    ASSERT_EQ(kf2718({"--load", save, "--field", "Edit4=könyvelő", "--save"},
+                     QString::fromUtf8("Titok ő\n").toUtf8())
+                  .exitCode,
+              0);
+    app::Forms forms = app::CreateForms();
+    forms.form1->SetSaveFolder(folder.path());
+    ModalAnswerer dialogs;
+    dialogs.then(ModalAnswerer::typeAndAccept(QString::fromUtf8("Titok ő")));
+    forms.form1->Kitltttrlapbetltse1->trigger();
+    EXPECT_EQ(forms.form1->Edit3->text(), QString::fromUtf8("Szabó Éva"));
+    EXPECT_EQ(forms.form1->Edit4->text(), QString::fromUtf8("könyvelő"));
+    EXPECT_EQ(forms.form1->NumEdit1->text(), QString::fromUtf8("123 456"));
+}
+
+// Save refuses what the window's question could not have taken, and the old save stays.
+TEST_F(UnpackedCopy, SaveRefusesAPassphraseTheWindowCouldNotTake) {
+    ASSERT_EQ(kf2718({"--field", "Edit3=Első", "--save"}, "titok\n").exitCode, 0);
+    QFile file(save);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray first = file.readAll();
+    file.close();
+    const QByteArray longest(255, 'x');
+    for (const QByteArray& refused :
+         {QByteArray(), QByteArray("\n"), longest + "x\n", QString::fromUtf8("漢字\n").toUtf8()}) {
+        const ProgramRun r = kf2718({"--field", "Edit3=Második", "--save"}, refused);
+        EXPECT_EQ(r.exitCode, 1) << refused.toStdString();
+        EXPECT_FALSE(r.err.isEmpty());
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), first);
+        file.close();
+    }
+    EXPECT_EQ(kf2718({"--save"}, longest + "\n").exitCode, 0);
+    EXPECT_EQ(kf2718({"--load", save, "--pdf", pdf}, longest + "\n").exitCode, 0);
+}
+
+// fonts-wine's Tahoma lies where fontconfig does not look; the program finds it itself, so the
+// certificate keeps its typeface without any change to the system's font set.
+TEST_F(CommandLine, FindsWinesTahomaThatFontconfigDoesNotKnow) {
+    if (!QFile::exists("/usr/share/wine/fonts/tahoma.ttf"))
+        GTEST_SKIP() << "fonts-wine is not installed";
+    QFile config(folder.filePath("fonts.conf"));
+    ASSERT_TRUE(config.open(QIODevice::WriteOnly));
+    config.write(R"(<?xml version="1.0"?><!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">
+<fontconfig><include>/etc/fonts/fonts.conf</include>
+<selectfont><rejectfont><glob>/usr/share/wine/fonts/*</glob></rejectfont></selectfont></fontconfig>
+)");
+    config.close();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("FONTCONFIG_FILE", config.fileName());
+    ASSERT_EQ(run("fc-list", {":family=Tahoma"}, {}, environment).out.trimmed(), QString());
+
+    const ProgramRun exported = run(QStringLiteral(KF2718_PROGRAM),
+                                    {"--field", "Edit3=Kiss Ödön", "--pdf", pdf}, {}, environment);
+    ASSERT_EQ(exported.exitCode, 0) << exported.err.toStdString();
+    const QString fonts = printqueue::runTool("pdffonts", {pdf}).output;
+    EXPECT_TRUE(fonts.contains("Tahoma ") || fonts.contains("Tahoma\n")) << fonts.toStdString();
+    EXPECT_TRUE(fonts.contains("TahomaBold")) << fonts.toStdString();
+}
+
 TEST_F(CommandLine, WrongArgumentsAndFieldsAreReportedWithoutOutput) {
     EXPECT_EQ(kf2718({"--bogus"}).exitCode, 2);
     EXPECT_EQ(kf2718({"--field", "Edit3=x"}).exitCode, 2); // nothing to do
@@ -121,10 +209,10 @@ TEST_F(CommandLine, WrongArgumentsAndFieldsAreReportedWithoutOutput) {
 
 TEST_F(CommandLine, PrintsOneA4PageOnTheQueue) {
     if (!printqueue::available())
-        GTEST_SKIP() << "no print queue \"PDF\" (./test.sh run as root starts one)";
+        GTEST_SKIP() << printqueue::unavailableReason();
     const QStringList before = QDir(printqueue::outputFolder()).entryList(QDir::Files);
     const ProgramRun run =
-        kf2718({"--print", "--printer", "PDF", "--field", "Edit3=Nyomtatott Név"});
+        kf2718({"--print", "--printer", printqueue::queue, "--field", "Edit3=Nyomtatott Név"});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     printqueue::waitForQueue();
     QStringList arrived = QDir(printqueue::outputFolder()).entryList(QDir::Files);

@@ -32,7 +32,7 @@ void type(QWidget* edit, const char* utf8) {
 
 TEST(PrintEndToEnd, TypedFormIsPreviewedAndPrintedWithCtrlP) {
     if (!printqueue::available())
-        GTEST_SKIP() << "no print queue \"PDF\" (./test.sh run as root starts one)";
+        GTEST_SKIP() << printqueue::unavailableReason();
     app::Forms forms = app::CreateForms();
     app::TForm1& w = *forms.form1;
     w.show();

@@ -211,8 +211,27 @@ TEST_F(SaveAndLoad, AFailedWriteLeavesThePreviousSaveLoadable) {
     EXPECT_EQ(w.Edit1->text(), u("Minta Kft."));
 }
 
-TEST_F(SaveAndLoad, ASaveIntoAMissingFolderIsReported) {
-    w.SetSaveFolder(folder.filePath("nincs"));
+// A first Save into the user's data folder finds it missing: it is made, for the owner only.
+TEST_F(SaveAndLoad, ASaveIntoAMissingFolderMakesItPrivateAndAFileInTheWayIsReported) {
+    w.SetSaveFolder(folder.filePath("share/kf2718"));
+    fill();
     saveWith(u("titok"));
-    EXPECT_TRUE(lastDialog().text.startsWith(u("Cannot create file")));
+    ASSERT_EQ(dialogs.seen().size(), 1u) << lastDialog().text.toStdString();
+    for (const char* made : {"share", "share/kf2718"})
+        EXPECT_EQ(QFile::permissions(folder.filePath(made)), QFile::ReadOwner | QFile::WriteOwner |
+                                                                 QFile::ExeOwner | QFile::ReadUser |
+                                                                 QFile::WriteUser | QFile::ExeUser)
+            << made;
+    scribble();
+    loadWith(u("titok"));
+    EXPECT_EQ(w.Edit1->text(), u("Minta Kft."));
+
+    QFile inTheWay(folder.filePath("fájl"));
+    ASSERT_TRUE(inTheWay.open(QIODevice::WriteOnly));
+    inTheWay.close();
+    w.SetSaveFolder(folder.filePath("fájl/kf2718"));
+    saveWith(u("titok"));
+    EXPECT_TRUE(lastDialog().text.startsWith(u("Cannot create folder")))
+        << lastDialog().text.toStdString();
+    EXPECT_EQ(lastDialog().title, u("KF2718"));
 }

@@ -1,4 +1,4 @@
-// Printing for real through the system's spooler: a cups-pdf queue "PDF" writes every job it
+// Printing for real through the spooler: the test scheduler's cups-pdf queue writes every job it
 // receives as a PDF into KF_PDF_OUT (./test.sh sets it up when run as root). Without the queue the
 // tests skip.
 #include "TestPages.h"
@@ -46,7 +46,7 @@ class SpoolerPrinting : public ::testing::Test {
 protected:
     void SetUp() override {
         if (!available())
-            GTEST_SKIP() << "no print queue \"PDF\" (./test.sh run as root starts one)";
+            GTEST_SKIP() << printqueue::unavailableReason();
         printers = TrpPrinters::FromSpooler();
         leftovers = spoolLeftovers();
     }
@@ -62,7 +62,8 @@ protected:
     // Pages that go to the PDF queue under a title of their own, without the dialog.
     std::unique_ptr<TestPages> pagesFor(int count, const char* what) {
         auto pages = std::make_unique<TestPages>(count);
-        pages->Report().PrintOptions.Printer = "pdf"; // letter case does not matter
+        // Letter case does not matter.
+        pages->Report().PrintOptions.Printer = queue.toLower().toStdString();
         pages->Report().PrintOptions.ShowDialog = false;
         pages->Report().ReportOptions.Name = uniqueTitle(what);
         titles.push_back(pages->Report().ReportOptions.Name);
@@ -92,7 +93,7 @@ protected:
 } // namespace
 
 TEST_F(SpoolerPrinting, QueueIsReadAsAPrinter) {
-    const int index = printers->IndexOf("PDF");
+    const int index = printers->IndexOf(queueName);
     ASSERT_NE(index, -1);
     printers->SetPrinterIndex(index);
     TrpCustomPrinter& printer = *printers->Printer();
@@ -201,7 +202,7 @@ TEST_F(SpoolerPrinting, StoppedQueueIsReportedAndPrintingGoesOnAfterwards) {
     platform::runCommand([&] { RunPrintJob(*pages, *printers); });
     ASSERT_EQ(answerer.seen().size(), 1u);
     EXPECT_TRUE(answerer.seen()[0].text.startsWith(
-        QString::fromUtf8("A(z) \"PDF\" nyomtató le van állítva")))
+        QString::fromUtf8("A(z) \"%1\" nyomtató le van állítva").arg(queue)))
         << answerer.seen()[0].text.toStdString();
     EXPECT_TRUE(pages->painted.empty());
     EXPECT_FALSE(printers->Printer()->Printing());
@@ -222,17 +223,18 @@ TEST_F(SpoolerPrinting, QueueRefusingJobsIsReported) {
         RunPrintJob(*pages, *printers);
         ADD_FAILURE() << "a refused job was reported as printed";
     } catch (const platform::Error& e) {
-        EXPECT_EQ(
-            std::string(e.what()).rfind(
-                platform::fromUtf8("A(z) \"PDF\" nyomtató nem fogad nyomtatási feladatot"), 0),
-            0u)
+        EXPECT_EQ(std::string(e.what()).rfind(
+                      platform::fromUtf8("A(z) \"" + queueName +
+                                         "\" nyomtató nem fogad nyomtatási feladatot"),
+                      0),
+                  0u)
             << e.what();
     }
     EXPECT_FALSE(printers->Printer()->Printing());
 }
 
 TEST_F(SpoolerPrinting, PrinterPropertiesOpenOnThePrintersSettings) {
-    printers->SetPrinterIndex(printers->IndexOf("PDF"));
+    printers->SetPrinterIndex(printers->IndexOf(queueName));
     ModalAnswerer answerer;
     answerer.then(ModalAnswerer::reject());
     printers->Printer()->ShowPrinterProperties();
@@ -243,7 +245,7 @@ TEST_F(SpoolerPrinting, PrinterPropertiesOpenOnThePrintersSettings) {
 
 TEST_F(SpoolerPrinting, OutputFileThatCannotBeWrittenIsReported) {
     auto pages = pagesFor(2, "BadFile");
-    printers->SetPrinterIndex(printers->IndexOf("PDF"));
+    printers->SetPrinterIndex(printers->IndexOf(queueName));
     printers->Printer()->OutputFile = "/kf-no-such-folder/igazolas.prn";
     try {
         RunPrintJob(*pages, *printers);

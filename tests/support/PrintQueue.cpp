@@ -22,7 +22,14 @@ ToolRun runTool(const QString& program, const QStringList& arguments) {
 }
 
 bool available() {
-    return QPrinterInfo::availablePrinterNames().contains(queue);
+    return !queue.isEmpty() && QPrinterInfo::availablePrinterNames().contains(queue);
+}
+
+std::string unavailableReason() {
+    if (queue.isEmpty())
+        return "no test print queue (./test.sh run as root starts one and names it in "
+               "KF_PRINT_QUEUE)";
+    return "the print queue \"" + queueName + "\" is not there";
 }
 
 void waitForQueue() {

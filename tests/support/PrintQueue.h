@@ -1,7 +1,8 @@
 #pragma once
-// The real print queue of the printing tests: a cups-pdf queue "PDF" that writes every job it
-// receives as a PDF into KF_PDF_OUT (./test.sh sets it up when run as root), and the command-line
-// tools that read what arrived.
+// The real print queue of the printing tests: a cups-pdf queue, named in KF_PRINT_QUEUE, of a
+// private scheduler (CUPS_SERVER) that is its default printer and writes every job it receives
+// as a PDF into KF_PDF_OUT (./test.sh as root starts it, scripts/print-queue.sh), and the
+// command-line tools that read what arrived.
 #include <QSizeF>
 #include <QString>
 #include <QStringList>
@@ -10,7 +11,8 @@
 
 namespace printqueue {
 
-inline const QString queue = QStringLiteral("PDF");
+inline const QString queue = qEnvironmentVariable("KF_PRINT_QUEUE");
+inline const std::string queueName = queue.toStdString(); // ASCII, as the spooler's names are
 
 struct ToolRun {
     int exitCode = -1;
@@ -20,8 +22,9 @@ struct ToolRun {
 // Runs a program to its end (at most 30 s); exit code -1 when it could not run or was killed.
 ToolRun runTool(const QString& program, const QStringList& arguments);
 
-// Whether the queue is installed (false: the test skips).
+// Whether the queue is installed (false: the test skips, saying why).
 bool available();
+std::string unavailableReason();
 
 // Waits until the queue has no job left to process (the PDF is complete then).
 void waitForQueue();
