@@ -4,7 +4,7 @@
 #include "app/GuideWindow.h"
 #include "app/LineBufferWindow.h"
 #include "platform/Cp1250.h"
-#include "report/RpErrorBox.h"
+#include "report/engine/RpErrorBox.h"
 
 #include <QApplication>
 #include <QMessageBox>

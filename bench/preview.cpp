@@ -7,8 +7,8 @@
 #include "app/CertificateTemplate.h"
 #include "preview/PreviewWorkspace.h"
 
-#include "report/RpPreviewPages.h"
 #include "report/RpReport.h"
+#include "report/prepared/RpPreviewPages.h"
 
 #include "platform/Cp1250.h"
 #include "platform/FontCache.h"

@@ -6,11 +6,11 @@
 #include "preview/ProgressPanel.h"
 #include "preview/SearchDialog.h"
 
-#include "report/RpEngine.h"
-#include "report/RpPreviewPages.h"
 #include "report/RpReport.h"
-#include "report/RpResources.h"
-#include "report/RpTypes.h"
+#include "report/common/RpResources.h"
+#include "report/common/RpTypes.h"
+#include "report/engine/RpEngine.h"
+#include "report/prepared/RpPreviewPages.h"
 
 #include "platform/Cp1250.h"
 #include "platform/ErrorReport.h"

@@ -3,7 +3,7 @@
 // desk (TrpPreviewWorkspace) and carries what works on the whole prepared report: zoom and zoom
 // modes, printing, saving the prepared report, searching its text. While a print or a save runs
 // it locks itself and shows a progress panel.
-#include "report/RpOptions.h"
+#include "report/objects/RpOptions.h"
 
 #include <QElapsedTimer>
 #include <QWidget>

@@ -6,10 +6,10 @@
 #include "preview/WindowTexts.h"
 #include "preview/ZoomText.h"
 
-#include "report/RpEngine.h"
-#include "report/RpPreviewPages.h"
 #include "report/RpReport.h"
-#include "report/RpResources.h"
+#include "report/common/RpResources.h"
+#include "report/engine/RpEngine.h"
+#include "report/prepared/RpPreviewPages.h"
 
 #include "platform/Cp1250.h"
 #include "platform/Error.h"

@@ -2,7 +2,7 @@
 // The preview window: a toolbar built from the report's preview options, the page view and a
 // status bar. It keeps the zoom box and the status bar in step with the view, turns toolbar
 // clicks and keys into view operations and decides when it may close.
-#include "report/RpOptions.h"
+#include "report/objects/RpOptions.h"
 
 #include <QDialog>
 #include <QIcon>

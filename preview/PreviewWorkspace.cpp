@@ -3,8 +3,8 @@
 #include "preview/Preview.h"
 #include "preview/PreviewCursors.h"
 
-#include "report/RpPreviewPages.h"
-#include "report/RpTypes.h"
+#include "report/common/RpTypes.h"
+#include "report/prepared/RpPreviewPages.h"
 
 #include "platform/ErrorReport.h"
 #include "platform/PainterCanvas.h"

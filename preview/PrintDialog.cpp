@@ -4,7 +4,7 @@
 #include "preview/Printers.h"
 #include "preview/WindowTexts.h"
 
-#include "report/RpResources.h"
+#include "report/common/RpResources.h"
 
 #include "platform/Cp1250.h"
 

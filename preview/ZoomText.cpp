@@ -4,7 +4,7 @@
 
 #include "platform/RegionalSettings.h"
 
-#include "report/RpTypes.h"
+#include "report/common/RpTypes.h"
 
 namespace preview {
 

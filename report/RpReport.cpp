@@ -1,13 +1,13 @@
 #include "report/RpReport.h"
 
-#include "report/RpDrawText.h"
-#include "report/RpEngine.h"
-#include "report/RpPage.h"
-#include "report/RpPreviewPages.h"
-#include "report/RpProperties.h"
-#include "report/RpResources.h"
-#include "report/RpXmlDocument.h"
-#include "report/RpXmlSerializer.h"
+#include "report/common/RpProperties.h"
+#include "report/common/RpResources.h"
+#include "report/engine/RpEngine.h"
+#include "report/layout/TextLayout.h"
+#include "report/objects/RpPage.h"
+#include "report/prepared/RpPreviewPages.h"
+#include "report/xml/RpXmlDocument.h"
+#include "report/xml/RpXmlSerializer.h"
 
 #include "platform/Error.h"
 

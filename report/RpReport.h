@@ -3,12 +3,12 @@
 // keeps the variables, the error list, the name of the object being output, the report script
 // and the expression cache, and answers expressions (Calc) through the lookup chain and the
 // script interpreter.
-#include "report/InterpreterScript.h"
-#include "report/RpComponent.h"
-#include "report/RpExpressionCache.h"
-#include "report/RpOptions.h"
-#include "report/RpStyles.h"
-#include "report/RpVariables.h"
+#include "report/expressions/RpVariables.h"
+#include "report/expressions/interpreter/InterpreterScript.h"
+#include "report/expressions/interpreter/RpExpressionCache.h"
+#include "report/objects/RpComponent.h"
+#include "report/objects/RpOptions.h"
+#include "report/objects/RpStyles.h"
 
 #include <functional>
 #include <memory>

@@ -1,10 +1,10 @@
 // Preparation of a TrpReport: BuildPreparedPages and the engine and prepared pages it fills.
-#include "report/RpEngine.h"
-#include "report/RpErrorBox.h"
-#include "report/RpMemoView.h"
-#include "report/RpPreviewPages.h"
 #include "report/RpReport.h"
-#include "report/RpResources.h"
+#include "report/common/RpResources.h"
+#include "report/engine/RpEngine.h"
+#include "report/engine/RpErrorBox.h"
+#include "report/objects/RpMemoView.h"
+#include "report/prepared/RpPreviewPages.h"
 
 #include "platform/Error.h"
 

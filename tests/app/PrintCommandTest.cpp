@@ -5,10 +5,10 @@
 #include "platform/Cp1250.h"
 #include "platform/RecordingCanvas.h"
 #include "platform/RegionalSettings.h"
-#include "report/RpBarCodeView.h"
-#include "report/RpErrorBox.h"
-#include "report/RpMemoView.h"
-#include "report/RpPreviewPages.h"
+#include "report/engine/RpErrorBox.h"
+#include "report/objects/RpBarCodeView.h"
+#include "report/objects/RpMemoView.h"
+#include "report/prepared/RpPreviewPages.h"
 #include "support/ModalAnswerer.h"
 
 #include <QDate>

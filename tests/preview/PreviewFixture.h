@@ -6,10 +6,10 @@
 #include "preview/PreviewPrinting.h"
 #include "preview/PreviewWorkspace.h"
 
-#include "report/RpMemoView.h"
-#include "report/RpPage.h"
-#include "report/RpPreviewPages.h"
 #include "report/RpReport.h"
+#include "report/objects/RpMemoView.h"
+#include "report/objects/RpPage.h"
+#include "report/prepared/RpPreviewPages.h"
 
 #include "platform/Cp1250.h"
 

@@ -2,12 +2,12 @@
 // A report shaped like the certificate: one A4 page with margins 22/20/10/25 mm and objects lying
 // directly on it, a host handler answering bracketed names from a table, and an error box that
 // records what it would show.
-#include "report/RpErrorBox.h"
-#include "report/RpLineView.h"
-#include "report/RpMemoView.h"
-#include "report/RpPage.h"
-#include "report/RpPreviewPages.h"
 #include "report/RpReport.h"
+#include "report/engine/RpErrorBox.h"
+#include "report/objects/RpLineView.h"
+#include "report/objects/RpMemoView.h"
+#include "report/objects/RpPage.h"
+#include "report/prepared/RpPreviewPages.h"
 
 #include <map>
 #include <string>
