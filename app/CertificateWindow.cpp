@@ -5,12 +5,12 @@
 #include "app/FormText.h"
 #include "app/LineBufferWindow.h"
 #include "controls/Edit.h"
+#include "controls/ErrorReport.h"
 #include "controls/NumEdit.h"
 #include "controls/StyledMainMenu.h"
 #include "controls/UiFill.h"
 #include "platform/Color.h"
 #include "platform/Cp1250.h"
-#include "platform/ErrorReport.h"
 #include "platform/ProgramFolder.h"
 #include "preview/OpenPreview.h"
 

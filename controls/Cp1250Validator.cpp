@@ -1,6 +1,6 @@
 #include "controls/Cp1250Validator.h"
 
-#include "platform/Beep.h"
+#include "controls/Beep.h"
 #include "platform/Cp1250.h"
 
 #include <QLineEdit>

@@ -1,9 +1,9 @@
 #include "controls/NumEdit.h"
 
-#include "platform/Beep.h"
+#include "controls/Beep.h"
+#include "controls/ErrorReport.h"
 #include "platform/Cp1250.h"
 #include "platform/Error.h"
-#include "platform/ErrorReport.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>

@@ -1,6 +1,6 @@
 // Text of a numeric edit converted to a number, with the separators of several locales.
-#include "controls/NumberText.h"
 #include "platform/Error.h"
+#include "platform/NumberText.h"
 
 #include <cstddef>
 #include <cstdint>

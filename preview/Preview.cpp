@@ -1,7 +1,7 @@
 #include "preview/Preview.h"
 
 #include "preview/PreviewCursors.h"
-#include "preview/PreviewPrinting.h"
+#include "preview/PreviewServices.h"
 #include "preview/PreviewWorkspace.h"
 #include "preview/ProgressPanel.h"
 #include "preview/SearchDialog.h"
@@ -12,8 +12,8 @@
 #include "report/engine/RpEngine.h"
 #include "report/prepared/RpPreviewPages.h"
 
+#include "controls/ErrorReport.h"
 #include "platform/Cp1250.h"
-#include "platform/ErrorReport.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 
 #include "preview/Preview.h"
 #include "preview/PreviewIcons.h"
-#include "preview/PreviewPrinting.h"
+#include "preview/PreviewServices.h"
 #include "preview/WindowTexts.h"
 #include "preview/ZoomText.h"
 
@@ -11,9 +11,9 @@
 #include "report/engine/RpEngine.h"
 #include "report/prepared/RpPreviewPages.h"
 
+#include "controls/ErrorReport.h"
 #include "platform/Cp1250.h"
 #include "platform/Error.h"
-#include "platform/ErrorReport.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -6,7 +6,7 @@
 #include "report/common/RpTypes.h"
 #include "report/prepared/RpPreviewPages.h"
 
-#include "platform/ErrorReport.h"
+#include "controls/ErrorReport.h"
 #include "platform/PainterCanvas.h"
 
 #include <QMouseEvent>

@@ -5,7 +5,7 @@
 
 #include "platform/Cp1250.h"
 #include "platform/Error.h"
-#include "platform/PrintSpooler.h"
+#include "preview/PrintSpooler.h"
 
 #include <QApplication>
 #include <QDir>

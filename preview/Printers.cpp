@@ -4,7 +4,7 @@
 #include "preview/VirtualPrinter.h"
 
 #include "platform/Cp1250.h"
-#include "platform/PrintSpooler.h"
+#include "preview/PrintSpooler.h"
 
 namespace preview {
 

@@ -1,6 +1,6 @@
 #include "preview/ZoomText.h"
 
-#include "controls/NumberText.h"
+#include "platform/NumberText.h"
 
 #include "platform/RegionalSettings.h"
 

@@ -1,6 +1,6 @@
 #include "controls/NumEdit.h"
+#include "controls/Beep.h"
 #include "controls/StyledMainMenu.h"
-#include "platform/Beep.h"
 #include "platform/Error.h"
 #include "platform/RegionalSettings.h"
 #include "support/ModalAnswerer.h"

@@ -1,5 +1,5 @@
 #include "platform/Error.h"
-#include "platform/ErrorReport.h"
+#include "controls/ErrorReport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "platform/RegionalSettings.h"
-#include "platform/Beep.h"
+#include "controls/Beep.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // objects placed on them, prepared before any window opens (as the program does), and a preview
 // whose desk has a chosen client size.
 #include "preview/Preview.h"
-#include "preview/PreviewPrinting.h"
+#include "preview/PreviewServices.h"
 #include "preview/PreviewWorkspace.h"
 
 #include "report/RpReport.h"

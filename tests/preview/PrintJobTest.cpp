@@ -5,8 +5,8 @@
 #include "preview/PrintJob.h"
 #include "preview/Printers.h"
 
+#include "controls/ErrorReport.h"
 #include "platform/Cp1250.h"
-#include "platform/ErrorReport.h"
 
 #include "support/ModalAnswerer.h"
 

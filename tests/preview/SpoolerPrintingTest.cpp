@@ -8,10 +8,10 @@
 #include "preview/Printer.h"
 #include "preview/Printers.h"
 
+#include "controls/ErrorReport.h"
 #include "platform/Canvas.h"
 #include "platform/Cp1250.h"
 #include "platform/Error.h"
-#include "platform/ErrorReport.h"
 
 #include "support/ModalAnswerer.h"
 #include "support/PrintQueue.h"

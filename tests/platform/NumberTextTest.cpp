@@ -1,4 +1,4 @@
-#include "controls/NumberText.h"
+#include "platform/NumberText.h"
 #include "platform/Error.h"
 
 #include <gtest/gtest.h>

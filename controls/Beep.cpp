@@ -1,4 +1,4 @@
-#include "platform/Beep.h"
+#include "controls/Beep.h"
 
 #include <QApplication>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "preview/PreviewPrinting.h"
+#include "preview/PreviewServices.h"
 
 #include "preview/Preview.h"
 #include "preview/PrintJob.h"

@@ -1,7 +1,7 @@
-#include "platform/PrintSpooler.h"
+#include "preview/PrintSpooler.h"
 
 #include "platform/Cp1250.h"
-#include "platform/CupsLibrary.h"
+#include "preview/CupsLibrary.h"
 
 #include <QFile>
 #include <QPrinterInfo>

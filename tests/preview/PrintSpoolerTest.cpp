@@ -1,4 +1,4 @@
-#include "platform/PrintSpooler.h"
+#include "preview/PrintSpooler.h"
 
 #include <QTemporaryFile>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "platform/ErrorReport.h"
+#include "controls/ErrorReport.h"
 
 #include "platform/Cp1250.h"
 

@@ -1,4 +1,4 @@
-#include "platform/CupsLibrary.h"
+#include "preview/CupsLibrary.h"
 
 #include <dlfcn.h>
 #include <type_traits>
