@@ -4,6 +4,7 @@
 #include "report/common/RpResources.h"
 #include "report/engine/RpEngine.h"
 #include "report/layout/TextLayout.h"
+#include "report/objects/RpComponentXml.h"
 #include "report/objects/RpPage.h"
 #include "report/prepared/RpPreviewPages.h"
 #include "report/xml/RpXmlDocument.h"
@@ -261,7 +262,7 @@ void TrpReport::LoadFromStream(std::istream& stream) {
     const std::string iniFile = IniFile;
     Clear();
     std::vector<std::string> errors;
-    TrpXMLSerializer::ReadComponent(*this, document.Root, errors, true);
+    TrpComponentXML::Read(*this, document.Root, errors, true);
     const bool convertNulls = EngineOptions.ConvertNulls, doublePass = EngineOptions.DoublePass;
     EngineOptions = engine;
     EngineOptions.ConvertNulls = convertNulls;
@@ -286,7 +287,7 @@ void TrpReport::LoadDefinition(const std::string& text) {
     document.FromText(text);
     Clear();
     std::vector<std::string> errors;
-    TrpXMLSerializer::ReadComponent(*this, document.Root, errors, false);
+    TrpComponentXML::Read(*this, document.Root, errors, false);
     addLoadErrors(errors);
 }
 

@@ -3,6 +3,7 @@
 #include "report/RpReport.h"
 #include "report/common/RpProperties.h"
 #include "report/common/RpResources.h"
+#include "report/objects/RpComponentXml.h"
 #include "report/objects/RpPage.h"
 #include "report/objects/RpView.h"
 #include "report/xml/RpDiffWriter.h"
@@ -192,13 +193,13 @@ void TrpComponent::LoadFromStream(std::istream& stream) {
     document.Read(stream);
     std::vector<std::string> errors;
     Clear();
-    TrpXMLSerializer::ReadComponent(*this, document.Root, errors, true);
+    TrpComponentXML::Read(*this, document.Root, errors, true);
     addLoadErrors(errors);
 }
 
 void TrpComponent::SaveToStream(std::ostream& stream, bool saveChildren) {
     TrpXMLDocument document;
-    TrpXMLSerializer::WriteComponent(*this, document.Root, saveChildren, false);
+    TrpComponentXML::Write(*this, document.Root, saveChildren, false);
     document.Write(stream);
 }
 
@@ -219,10 +220,10 @@ void TrpComponent::Assign(TrpComponent& source) {
 
 void TrpComponent::AssignWithChildren(TrpComponent& source) {
     TrpXMLItem node;
-    TrpXMLSerializer::WriteComponent(source, node, true, true);
+    TrpComponentXML::Write(source, node, true, true);
     std::vector<std::string> errors;
     Clear();
-    TrpXMLSerializer::ReadComponent(*this, node, errors, true);
+    TrpComponentXML::Read(*this, node, errors, true);
     addLoadErrors(errors);
 }
 

@@ -1,5 +1,6 @@
 // The prepared-report file of TrpPreviewPages: the tree of the output pages followed by the source
 // pages and the dictionary that its aliases refer to.
+#include "report/objects/RpComponentXml.h"
 #include "report/prepared/RpPreviewPages.h"
 
 #include "report/common/RpProperties.h"
@@ -55,7 +56,7 @@ void TrpPreviewPages::WritePreparedFile(const QString& fileName) {
         TrpXMLItem& sources = Document.Root.FindOrCreate(sourcePagesName);
         sources.Clear();
         for (const auto& page : sources_)
-            TrpXMLSerializer::WriteComponent(*page, sources.Add(), true);
+            TrpComponentXML::Write(*page, sources.Add(), true);
         TrpXMLItem& dictionary = Document.Root.FindOrCreate(dictionaryName);
         dictionary.Clear();
         for (const std::string& alias : dictionary_.Aliases())
@@ -92,7 +93,7 @@ void TrpPreviewPages::LoadPreparedFile(const QString& fileName) {
                 delete created;
                 ReadErrors.push_back(rpResource("xrCantFindClass") + " " + node.Name);
             } else {
-                TrpXMLSerializer::ReadComponent(*page, node, ReadErrors, false);
+                TrpComponentXML::Read(*page, node, ReadErrors, false);
                 for (TrpComponent* object : page->AllObjects())
                     object->SourceText = TrpXMLSerializer::WriteProperties(*object);
             }

@@ -1,4 +1,5 @@
 #include "report/prepared/RpPreviewPages.h"
+#include "report/objects/RpComponentXml.h"
 
 #include "report/RpReport.h"
 #include "report/common/RpProperties.h"
@@ -134,7 +135,7 @@ void TrpPreviewPages::ResetForRun() {
 
 void TrpPreviewPages::FileSourcePage(TrpPage& page) {
     TrpXMLItem form;
-    TrpXMLSerializer::WriteComponent(page, form, true);
+    TrpComponentXML::Write(page, form, true);
     std::unique_ptr<TrpPage> copy(
         dynamic_cast<TrpPage*>(TrpClassRegistry::Create(page.ClassName(), nullptr)));
     if (!copy) {
@@ -142,7 +143,7 @@ void TrpPreviewPages::FileSourcePage(TrpPage& page) {
         return;
     }
     std::vector<std::string> errors;
-    TrpXMLSerializer::ReadComponent(*copy, form, errors, false);
+    TrpComponentXML::Read(*copy, form, errors, false);
     report_.ErrorList.insert(report_.ErrorList.end(), errors.begin(), errors.end());
     const std::string keyPrefix = "Page" + std::to_string(sources_.size()) + ".";
     page.SourceLink = copy.get();
@@ -305,7 +306,7 @@ TrpPage* TrpPreviewPages::RebuildPage(int index) {
 std::unique_ptr<TrpPage> TrpPreviewPages::buildPage(const TrpXMLItem& node) {
     if (sameTextIgnoringCase(node.Name, "TrpReportPage")) {
         auto page = std::make_unique<TrpReportPage>();
-        TrpXMLSerializer::ReadComponent(*page, node, ReadErrors, false);
+        TrpComponentXML::Read(*page, node, ReadErrors, false);
         return page;
     }
     const int sourceIndex = sourceIndexOf(node.Name);

@@ -1,10 +1,6 @@
 #include "report/xml/RpXmlSerializer.h"
 
 #include "report/common/RpProperties.h"
-#include "report/common/RpResources.h"
-#include "report/objects/RpClassRegistry.h"
-#include "report/objects/RpComponent.h"
-#include "report/xml/RpXmlDocument.h"
 #include "report/xml/RpXmlText.h"
 
 #include "platform/Error.h"
@@ -13,9 +9,6 @@
 
 namespace report {
 namespace {
-
-// Report trees are a few levels deep; anything deeper is damaged or hostile input.
-constexpr int maxDepth = 64;
 
 void writeInto(std::string& text, TrpPersistent& object, const std::string& prefix, bool all) {
     TrpPropertyList list;
@@ -68,43 +61,6 @@ private:
     std::map<TrpPersistent*, TrpPropertyList> lists_;
 };
 
-void readComponent(TrpComponent& component, const TrpXMLItem& node,
-                   std::vector<std::string>& errors, bool keepName, int depth) {
-    TrpAttributes attributes;
-    try {
-        attributes = parseAttributes(node.Text);
-    } catch (const std::exception& e) {
-        errors.push_back(e.what());
-    }
-    PropertyResolver resolver;
-    for (const auto& [name, value] : attributes) {
-        try {
-            if (sameTextIgnoringCase(name, "Name")) {
-                if (!keepName)
-                    component.SetName(value);
-            } else {
-                resolver.resolve(component, name).set(value);
-            }
-        } catch (const std::exception& e) {
-            errors.push_back(e.what());
-        }
-    }
-    for (size_t i = 0; i < node.Count(); ++i) {
-        const TrpXMLItem& child = node.Item(i);
-        if (component.ReadExtraNode(child, errors))
-            continue;
-        TrpPersistent* created =
-            depth < maxDepth ? TrpClassRegistry::Create(child.Name, &component) : nullptr;
-        auto* object = dynamic_cast<TrpComponent*>(created);
-        if (!object) {
-            delete created;
-            errors.push_back(rpResource("xrCantFindClass") + " " + child.Name);
-            continue;
-        }
-        readComponent(*object, child, errors, false, depth + 1);
-    }
-}
-
 } // namespace
 
 std::string TrpXMLSerializer::WriteProperties(TrpPersistent& object, bool all) {
@@ -114,7 +70,8 @@ std::string TrpXMLSerializer::WriteProperties(TrpPersistent& object, bool all) {
 }
 
 void TrpXMLSerializer::ReadProperties(TrpPersistent& object, const std::string& attributeText,
-                                      std::vector<std::string>& errors) {
+                                      std::vector<std::string>& errors,
+                                      const std::function<void(const std::string&)>& onName) {
     TrpAttributes attributes;
     try {
         attributes = parseAttributes(attributeText);
@@ -124,7 +81,10 @@ void TrpXMLSerializer::ReadProperties(TrpPersistent& object, const std::string& 
     PropertyResolver resolver;
     for (const auto& [name, value] : attributes) {
         try {
-            resolver.resolve(object, name).set(value);
+            if (onName && sameTextIgnoringCase(name, "Name"))
+                onName(value);
+            else
+                resolver.resolve(object, name).set(value);
         } catch (const std::exception& e) {
             errors.push_back(e.what());
         }
@@ -140,26 +100,6 @@ void TrpXMLSerializer::SetProperty(TrpPersistent& object, const std::string& pat
 std::string TrpXMLSerializer::GetProperty(TrpPersistent& object, const std::string& path) {
     PropertyResolver resolver;
     return resolver.resolve(object, path).get();
-}
-
-void TrpXMLSerializer::WriteComponent(TrpComponent& component, TrpXMLItem& node, bool children,
-                                      bool all) {
-    node.Name = component.ClassName();
-    std::string text;
-    appendAttribute(text, "Name", component.Name());
-    const std::string properties = WriteProperties(component, all);
-    if (!properties.empty())
-        text += ' ' + properties;
-    node.Text = std::move(text);
-    component.WriteExtraNodes(node);
-    if (children)
-        for (TrpComponent* child : component.Objects())
-            WriteComponent(*child, node.Add(), true, all);
-}
-
-void TrpXMLSerializer::ReadComponent(TrpComponent& component, const TrpXMLItem& node,
-                                     std::vector<std::string>& errors, bool keepName) {
-    readComponent(component, node, errors, keepName, 0);
 }
 
 } // namespace report

@@ -2,6 +2,7 @@
 
 #include "report/engine/RpEngine.h"
 #include "report/objects/RpBands.h"
+#include "report/objects/RpComponentXml.h"
 #include "report/objects/RpOtherViews.h"
 #include "report/xml/RpXmlSerializer.h"
 
@@ -63,7 +64,7 @@ std::string pageText(TrpPreviewPages& pages, int index) {
     if (!page)
         return {};
     TrpXMLDocument document;
-    TrpXMLSerializer::WriteComponent(*page, document.Root, true);
+    TrpComponentXML::Write(*page, document.Root, true);
     return document.ToText();
 }
 

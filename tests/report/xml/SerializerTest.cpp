@@ -1,5 +1,6 @@
 #include "report/RpReport.h"
 #include "report/objects/RpBands.h"
+#include "report/objects/RpComponentXml.h"
 #include "report/objects/RpLineView.h"
 #include "report/objects/RpMemoView.h"
 #include "report/objects/RpPage.h"
@@ -176,7 +177,7 @@ TEST(Serializer, PaperInDefinitionOrderLeavesTheStoredCode) {
                       R"(<TrpReport Name="rpReport1"><TrpReportPage Name="Page1" PaperWidth="210")"
                       R"( PaperHeight="297" PaperSize="9" LeftMargin="22"/></TrpReport>)");
     std::vector<std::string> errors;
-    TrpXMLSerializer::ReadComponent(report, document.Root, errors, false);
+    TrpComponentXML::Read(report, document.Root, errors, false);
     EXPECT_TRUE(errors.empty());
     EXPECT_EQ(report.Name(), "rpReport1");
     ASSERT_EQ(report.Pages().size(), 1u);
