@@ -84,7 +84,8 @@ bool TrpClassRegistry::IsRegistered(const std::string& className) {
     return find(className) != nullptr;
 }
 
-TrpPersistent* TrpClassRegistry::Create(const std::string& className, TrpComponent* owner) {
+std::unique_ptr<TrpPersistent> TrpClassRegistry::Create(const std::string& className,
+                                                        TrpComponent* owner) {
     const Entry* e = find(className);
     return e ? e->factory(owner) : nullptr;
 }

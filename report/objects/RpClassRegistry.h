@@ -4,6 +4,7 @@
 // registration left to a module's own static initialiser would be dropped by the linker whenever
 // nothing names that module's classes directly, as with a definition read by class names alone.
 #include <functional>
+#include <memory>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -16,7 +17,7 @@ class TrpPersistent;
 class TrpClassRegistry {
 public:
     // Creates an object; components are given the owner (and become its children).
-    using Factory = std::function<TrpPersistent*(TrpComponent* owner)>;
+    using Factory = std::function<std::unique_ptr<TrpPersistent>(TrpComponent* owner)>;
 
     static void Register(const std::string& className, Factory factory);
     template <class T>
@@ -25,16 +26,28 @@ public:
     }
     template <class T>
     static Factory factoryOf() {
-        return [](TrpComponent* owner) -> TrpPersistent* {
+        return [](TrpComponent* owner) -> std::unique_ptr<TrpPersistent> {
             if constexpr (std::is_constructible_v<T, TrpComponent*>)
-                return new T(owner);
+                return std::make_unique<T>(owner);
             else
-                return new T();
+                return std::make_unique<T>();
         };
     }
     static bool IsRegistered(const std::string& className);
-    // Null for a name that is not registered (letter case ignored).
-    static TrpPersistent* Create(const std::string& className, TrpComponent* owner);
+    // Null for a name that is not registered (letter case ignored). A component created with an
+    // owner is on the owner's lists as well and is destroyed with it: release the pointer once the
+    // object is kept there. Destroying it first takes it off those lists again.
+    static std::unique_ptr<TrpPersistent> Create(const std::string& className, TrpComponent* owner);
+    // The same, and null as well when the class creates no T (the object is destroyed again).
+    template <class T>
+    static std::unique_ptr<T> CreateAs(const std::string& className, TrpComponent* owner) {
+        std::unique_ptr<TrpPersistent> created = Create(className, owner);
+        auto* object = dynamic_cast<T*>(created.get());
+        if (!object)
+            return nullptr;
+        created.release();
+        return std::unique_ptr<T>(object);
+    }
     static std::vector<std::string> RegisteredNames();
 };
 

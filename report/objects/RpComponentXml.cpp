@@ -23,15 +23,15 @@ void readComponent(TrpComponent& component, const TrpXMLItem& node,
         const TrpXMLItem& child = node.Item(i);
         if (component.ReadExtraNode(child, errors))
             continue;
-        TrpPersistent* created =
-            depth < maxDepth ? TrpClassRegistry::Create(child.Name, &component) : nullptr;
-        auto* object = dynamic_cast<TrpComponent*>(created);
+        std::unique_ptr<TrpComponent> object =
+            depth < maxDepth ? TrpClassRegistry::CreateAs<TrpComponent>(child.Name, &component)
+                             : nullptr;
         if (!object) {
-            delete created;
             errors.push_back(rpResource("xrCantFindClass") + " " + child.Name);
             continue;
         }
-        readComponent(*object, child, errors, false, depth + 1);
+        // The new child belongs to its owner from now on.
+        readComponent(*object.release(), child, errors, false, depth + 1);
     }
 }
 

@@ -87,10 +87,8 @@ void TrpPreviewPages::LoadPreparedFile(const QString& fileName) {
     if (const TrpXMLItem* sources = Document.Root.Find(sourcePagesName))
         for (size_t i = 0; i < sources->Count(); ++i) {
             const TrpXMLItem& node = sources->Item(i);
-            TrpPersistent* created = TrpClassRegistry::Create(node.Name, nullptr);
-            std::unique_ptr<TrpPage> page(dynamic_cast<TrpPage*>(created));
+            std::unique_ptr<TrpPage> page = TrpClassRegistry::CreateAs<TrpPage>(node.Name, nullptr);
             if (!page) {
-                delete created;
                 ReadErrors.push_back(rpResource("xrCantFindClass") + " " + node.Name);
             } else {
                 TrpComponentXML::Read(*page, node, ReadErrors, false);

@@ -136,8 +136,7 @@ void TrpPreviewPages::ResetForRun() {
 void TrpPreviewPages::FileSourcePage(TrpPage& page) {
     TrpXMLItem form;
     TrpComponentXML::Write(page, form, true);
-    std::unique_ptr<TrpPage> copy(
-        dynamic_cast<TrpPage*>(TrpClassRegistry::Create(page.ClassName(), nullptr)));
+    std::unique_ptr<TrpPage> copy = TrpClassRegistry::CreateAs<TrpPage>(page.ClassName(), nullptr);
     if (!copy) {
         report_.ErrorList.push_back(rpResource("xrCantFindClass") + " " + page.ClassName());
         return;
@@ -315,8 +314,8 @@ std::unique_ptr<TrpPage> TrpPreviewPages::buildPage(const TrpXMLItem& node) {
         ReadErrors.push_back(rpResource("xrCantFindClass") + " " + node.Name);
         return nullptr;
     }
-    std::unique_ptr<TrpPage> page(
-        dynamic_cast<TrpPage*>(TrpClassRegistry::Create(source->ClassName(), nullptr)));
+    std::unique_ptr<TrpPage> page =
+        TrpClassRegistry::CreateAs<TrpPage>(source->ClassName(), nullptr);
     if (!page)
         return nullptr;
     TrpXMLSerializer::ReadProperties(*page, TrpXMLSerializer::WriteProperties(*source, true),
@@ -332,13 +331,13 @@ std::unique_ptr<TrpPage> TrpPreviewPages::buildPage(const TrpXMLItem& node) {
 void TrpPreviewPages::buildObject(const TrpXMLItem& node, TrpComponent& parent) {
     const TrpComponent* source = dictionary_.ObjectOf(node.Name);
     const std::string className = source ? source->ClassName() : node.Name;
-    TrpPersistent* created = TrpClassRegistry::Create(className, &parent);
-    auto* object = dynamic_cast<TrpComponent*>(created);
-    if (!object) {
-        delete created;
+    std::unique_ptr<TrpComponent> created =
+        TrpClassRegistry::CreateAs<TrpComponent>(className, &parent);
+    if (!created) {
         ReadErrors.push_back(rpResource("xrCantFindClass") + " " + node.Name);
         return;
     }
+    TrpComponent* object = created.release(); // the parent's from now on
     if (source) {
         TrpXMLSerializer::ReadProperties(*object, source->SourceText + " " + node.Text, ReadErrors);
         object->SetName(source->Name());

@@ -202,8 +202,7 @@ TEST(ClassRegistry, KnowsTheEngineClassesAndTakesNewOnes) {
     EXPECT_EQ(TrpClassRegistry::Create("TrpNoSuchView", nullptr), nullptr);
 
     ReportWithPage r;
-    TrpPersistent* created = TrpClassRegistry::Create("trpmemoview", r.page);
-    auto* memo = dynamic_cast<TrpMemoView*>(created);
+    auto* memo = TrpClassRegistry::CreateAs<TrpMemoView>("trpmemoview", r.page).release();
     ASSERT_NE(memo, nullptr);
     EXPECT_EQ(memo->Parent(), r.page);
     EXPECT_EQ(std::string(memo->ClassName()), "TrpMemoView");
@@ -213,9 +212,13 @@ TEST(ClassRegistry, KnowsTheEngineClassesAndTakesNewOnes) {
         const char* ClassName() const override { return "TrpTestView"; }
     };
     TrpClassRegistry::Register<TrpTestView>("TrpTestView");
-    auto* view = dynamic_cast<TrpTestView*>(TrpClassRegistry::Create("TrpTestView", r.page));
+    auto* view = TrpClassRegistry::CreateAs<TrpTestView>("TrpTestView", r.page).release();
     ASSERT_NE(view, nullptr);
     EXPECT_EQ(view->Parent(), r.page);
+    // A class that creates no object of the asked type gives none, and nothing stays behind.
+    const size_t children = r.page->Objects().size();
+    EXPECT_EQ(TrpClassRegistry::CreateAs<TrpPage>("TrpMemoView", r.page), nullptr);
+    EXPECT_EQ(r.page->Objects().size(), children);
 }
 
 TEST(ObjectModel, AssignCopiesPropertiesButNotNameOrChildren) {
