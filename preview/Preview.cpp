@@ -416,7 +416,7 @@ void TrpPreview::keyPressEvent(QKeyEvent* event) {
 }
 
 void TrpPreview::pageAdded(int index) {
-    if (!report_ || !report_->Engine().FinalPass)
+    if (!report_ || !report_->Engine().FinalPass())
         return;
     if (!running_) {
         // The first page of a build into this view: start over from the store's pages.

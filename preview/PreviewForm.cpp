@@ -406,7 +406,7 @@ void TrpPreviewForm::pageChanged(int page) {
     const int count = report_->PreviewPages().PageCount();
     const report::TrpEngine& engine = report_->Engine();
     std::string status;
-    if (engine.Running() && engine.DoublePass() && !engine.FinalPass)
+    if (engine.Running() && engine.DoublePass() && !engine.FinalPass())
         status = report::rpResource("clFirstPass") + std::to_string(count);
     else
         status = formatNumbers(report::rpResource("clPageOf"), {page, count});

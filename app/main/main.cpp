@@ -45,8 +45,8 @@ int main(int argc, char** argv) {
         return app::RunHeadless(*request, std::cin, std::cout, std::cerr);
     }
 
-    app::InstallReportErrorBox();
     app::Forms forms = app::CreateForms();
+    app::InstallReportErrorBox(*forms.form1);
     // The window fills the desktop's work area.
     app::QuitWhenShown::watch(*forms.form1);
     forms.form1->showMaximized();

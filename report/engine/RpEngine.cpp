@@ -1,8 +1,8 @@
 #include "report/engine/RpEngine.h"
 
-#include "report/RpReport.h"
 #include "report/common/RpProperties.h"
 #include "report/engine/RpBandLinks.h"
+#include "report/expressions/interpreter/InterpreterScript.h"
 #include "report/objects/RpOtherViews.h"
 #include "report/prepared/RpPreviewPages.h"
 
@@ -38,11 +38,10 @@ private:
 
 } // namespace
 
-TrpEngine::TrpEngine(TrpReport& report) : report_(report) {}
-
-TrpPreviewPages& TrpEngine::pages() const {
-    return report_.PreviewPages();
-}
+TrpEngine::TrpEngine(TrpCustomReport& report, TrpPreviewPages& pages, InterpreterScript& script)
+    : report_(report)
+    , pages_(pages)
+    , script_(script) {}
 
 bool TrpEngine::DoublePass() const {
     return report_.EngineOptions.DoublePass;
@@ -61,14 +60,14 @@ int TrpEngine::TotalPages() const {
 }
 
 void TrpEngine::RunScriptProcedure(const std::string& name, TrpComponent* sender) {
-    if (!running_ || isBlank(name))
+    if (!Running() || isBlank(name))
         return;
     const InterpreterRoutine* routine =
-        report_.Script().Program() ? report_.Script().Program()->FindRoutine(name) : nullptr;
+        script_.Program() ? script_.Program()->FindRoutine(name) : nullptr;
     std::vector<TrpVariant> arguments;
     if (routine && routine->parameterCount == 1)
         arguments.emplace_back(sender ? sender->Name() : std::string());
-    report_.Script().Call(name, std::move(arguments));
+    script_.Call(name, std::move(arguments));
 }
 
 bool TrpEngine::resetForRun() {
@@ -76,15 +75,15 @@ bool TrpEngine::resetForRun() {
     const TDateTime now = toDateTime(QDateTime::currentDateTime());
     report_.Run.StartDate = std::floor(now);
     report_.Run.StartTime = now;
-    running_ = true;
+    report_.Run.Running = true;
     // Dialog pages would be prepared as windows here; this program has none.
     for (TrpReportPage* page : report_.Pages()) {
         pages().FileSourcePage(*page);
         LinkBands(*page, report_.ErrorList);
     }
     if (!report_.ErrorList.empty())
-        running_ = false;
-    return running_;
+        report_.Run.Running = false;
+    return report_.Run.Running;
 }
 
 bool TrpEngine::RunEngine() {
@@ -92,14 +91,14 @@ bool TrpEngine::RunEngine() {
         return false;
     try {
         RunScriptProcedure(report_.OnStartReport, &report_);
-        FinalPass = !DoublePass();
+        report_.Run.FinalPass = !DoublePass();
         report_.Run.TotalPages = 0;
         pages().MarkPassStart();
         runReportPages();
         if (DoublePass()) {
             report_.Run.TotalPages = pages().PageCount();
             pages().DropPassPages();
-            FinalPass = true;
+            report_.Run.FinalPass = true;
             runReportPages();
         }
     } catch (...) {
@@ -120,8 +119,8 @@ void TrpEngine::stopRun(bool quiet) {
         error = std::current_exception();
     }
     pages().EndFilling();
-    running_ = false;
-    FinalPass = true;
+    report_.Run.Running = false;
+    report_.Run.FinalPass = true;
     page_ = nullptr;
     headers_.clear();
     footers_.clear();

@@ -12,6 +12,7 @@
 // has no data sets and no such bands.
 #include "report/expressions/RpVariant.h"
 #include "report/objects/RpBands.h"
+#include "report/objects/RpCustomReport.h"
 #include "report/objects/RpPage.h"
 
 #include <map>
@@ -20,12 +21,14 @@
 
 namespace report {
 
+class InterpreterScript;
 class TrpPreviewPages;
-class TrpReport;
 
 class TrpEngine {
 public:
-    explicit TrpEngine(TrpReport& report);
+    // The report's engine: it fills the report's prepared pages and runs the report script's
+    // event procedures.
+    TrpEngine(TrpCustomReport& report, TrpPreviewPages& pages, InterpreterScript& script);
 
     // Output position inside the printable area of the current output page, report units.
     double CurX = 0;
@@ -36,14 +39,14 @@ public:
     double PageHeight = 0;
     double PageWidth = 0;
     // True on the pass whose pages remain.
-    bool FinalPass = true;
+    bool FinalPass() const { return report_.Run.FinalPass; }
 
     bool DoublePass() const;
     TDateTime StartDate() const;
     TDateTime StartTime() const;
     // 0, or the page count of the first pass of a double-pass run.
     int TotalPages() const;
-    bool Running() const { return running_; }
+    bool Running() const { return report_.Run.Running; }
     TrpReportPage* CurrentPage() const { return page_; }
 
     // One run over all report pages into the prepared pages: false when the bands of a page
@@ -97,10 +100,11 @@ private:
     bool breaksPages(const TrpBand& band) const;
     double lowestBandBottom(int pageIndex);
     void stopRun(bool quiet);
-    TrpPreviewPages& pages() const;
+    TrpPreviewPages& pages() const { return pages_; }
 
-    TrpReport& report_;
-    bool running_ = false;
+    TrpCustomReport& report_;
+    TrpPreviewPages& pages_;
+    InterpreterScript& script_;
     TrpReportPage* page_ = nullptr;
     std::vector<TrpBand*> headers_;
     std::vector<TrpBand*> footers_;

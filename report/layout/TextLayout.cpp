@@ -1,6 +1,5 @@
 #include "report/layout/TextLayout.h"
 
-#include "report/RpReport.h"
 #include "report/common/RpFont.h"
 
 #include <QCoreApplication>
@@ -13,11 +12,6 @@ namespace report {
 TrpDrawText::TrpDrawText()
     : measuringCanvas_(96, 96, false)
     , screenResolution_(measuringCanvas_.dpiY()) {}
-
-TrpDrawText& TrpDrawText::For(const TrpComponent& object) {
-    TrpReport* report = object.Report();
-    return report ? report->DrawText() : Shared();
-}
 
 TrpDrawText& TrpDrawText::Shared() {
     static TrpDrawText shared;

@@ -20,7 +20,6 @@
 
 namespace report {
 
-class TrpComponent;
 class TrpFont;
 
 class TrpDrawText {
@@ -34,8 +33,7 @@ public:
     TrpDrawText(const TrpDrawText&) = delete;
     TrpDrawText& operator=(const TrpDrawText&) = delete;
 
-    // The report's instance, or the process-wide one for an object that lies in no report.
-    static TrpDrawText& For(const TrpComponent& object);
+    // The process-wide instance, for text objects that lie in no report.
     static TrpDrawText& Shared();
 
     // The busy flag: Lock waits, processing pending events, until no layout is in progress, so

@@ -1,7 +1,7 @@
 #include "report/objects/RpBarCodeView.h"
 
-#include "report/RpReport.h"
 #include "report/common/RpProperties.h"
+#include "report/objects/RpCustomReport.h"
 #include "report/xml/RpDiffWriter.h"
 #include "report/xml/RpXmlSerializer.h"
 
@@ -44,7 +44,7 @@ void TrpBarCodeView::Draw(platform::Canvas& canvas, double scaleX, double scaleY
 
 void TrpBarCodeView::FillValue() {
     TrpView::FillValue();
-    TrpReport* report = Report();
+    TrpCustomReport* report = Report();
     if (!report)
         return;
     if (!DataSetName.empty() && !DataField.empty())

@@ -1,6 +1,5 @@
 #include "report/objects/RpClassRegistry.h"
 
-#include "report/RpReport.h"
 #include "report/common/RpProperties.h"
 #include "report/objects/RpBands.h"
 #include "report/objects/RpBarCodeView.h"
@@ -23,7 +22,8 @@ struct Entry {
 
 std::vector<Entry>& entries() {
     static std::vector<Entry> list = [] {
-        // The engine's own classes, the picture object among them, and the barcode object.
+        // The engine's own classes, the picture object among them, and the barcode object; the
+        // report registers itself (report/RpReport.cpp).
         return std::vector<Entry>{
             {"TrpChild", TrpClassRegistry::factoryOf<TrpChild>()},
             {"TrpColumnFooter", TrpClassRegistry::factoryOf<TrpColumnFooter>()},
@@ -48,7 +48,6 @@ std::vector<Entry>& entries() {
             {"TrpPageFooter", TrpClassRegistry::factoryOf<TrpPageFooter>()},
             {"TrpPageHeader", TrpClassRegistry::factoryOf<TrpPageHeader>()},
             {"TrpPictureView", TrpClassRegistry::factoryOf<TrpPictureView>()},
-            {"TrpReport", TrpClassRegistry::factoryOf<TrpReport>()},
             {"TrpReportPage", TrpClassRegistry::factoryOf<TrpReportPage>()},
             {"TrpReportSummary", TrpClassRegistry::factoryOf<TrpReportSummary>()},
             {"TrpReportTitle", TrpClassRegistry::factoryOf<TrpReportTitle>()},

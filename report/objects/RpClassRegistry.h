@@ -3,6 +3,8 @@
 // engine's classes, the picture and barcode objects included, are registered from the start: a
 // registration left to a module's own static initialiser would be dropped by the linker whenever
 // nothing names that module's classes directly, as with a definition read by class names alone.
+// Only the report, which these classes cannot name, registers itself that way: no definition is
+// read without one.
 #include <functional>
 #include <memory>
 #include <string>

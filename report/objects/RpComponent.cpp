@@ -1,9 +1,9 @@
 #include "report/objects/RpComponent.h"
 
-#include "report/RpReport.h"
 #include "report/common/RpProperties.h"
 #include "report/common/RpResources.h"
 #include "report/objects/RpComponentXml.h"
+#include "report/objects/RpCustomReport.h"
 #include "report/objects/RpPage.h"
 #include "report/objects/RpView.h"
 #include "report/xml/RpDiffWriter.h"
@@ -20,7 +20,7 @@ namespace report {
 TrpComponent::TrpComponent(TrpComponent* owner) {
     if (!owner)
         return;
-    TrpReport* report = owner->Report();
+    TrpCustomReport* report = owner->Report();
     owner_ = report ? static_cast<TrpComponent*>(report) : owner;
     owner_->owned_.push_back(this);
     parent_ = owner;
@@ -57,7 +57,7 @@ std::string TrpComponent::NameStem() const {
 void TrpComponent::SetName(const std::string& name) {
     if (name == name_)
         return;
-    if (const TrpReport* report = Report()) {
+    if (const TrpCustomReport* report = Report()) {
         const TrpComponent* holder = report->FindByName(name);
         if (holder && holder != this)
             throw platform::Error(rpResource("prDupl"));
@@ -106,10 +106,10 @@ TrpPage* TrpComponent::Page() const {
     return nullptr;
 }
 
-TrpReport* TrpComponent::Report() const {
+TrpCustomReport* TrpComponent::Report() const {
     for (const TrpComponent* c = this; c; c = c->parent_ ? c->parent_ : c->owner_)
-        if (auto* report = dynamic_cast<const TrpReport*>(c))
-            return const_cast<TrpReport*>(report);
+        if (auto* report = dynamic_cast<const TrpCustomReport*>(c))
+            return const_cast<TrpCustomReport*>(report);
     return nullptr;
 }
 
@@ -204,7 +204,7 @@ void TrpComponent::SaveToStream(std::ostream& stream, bool saveChildren) {
 }
 
 void TrpComponent::addLoadErrors(const std::vector<std::string>& errors) {
-    if (TrpReport* report = Report())
+    if (TrpCustomReport* report = Report())
         report->ErrorList.insert(report->ErrorList.end(), errors.begin(), errors.end());
 }
 

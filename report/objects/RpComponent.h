@@ -15,9 +15,9 @@ class Canvas;
 
 namespace report {
 
+class TrpCustomReport;
 class TrpDiffWriter;
 class TrpPage;
-class TrpReport;
 class TrpXMLItem;
 
 class TrpComponent : public TrpPersistent {
@@ -50,7 +50,8 @@ public:
     // Every descendant, depth first in pre-order, without the component itself.
     std::vector<TrpComponent*> AllObjects() const;
     TrpPage* Page() const;
-    TrpReport* Report() const;
+    // The report at the root of the tree (report/RpReport.h), seen as objects/RpCustomReport.h.
+    TrpCustomReport* Report() const;
     // The first object of AllObjects with that name, ignoring letter case.
     TrpComponent* FindByName(const std::string& name) const;
 

@@ -1,8 +1,9 @@
 #include "report/objects/RpMemoView.h"
 
-#include "report/RpReport.h"
 #include "report/common/RpProperties.h"
 #include "report/expressions/RpExpressions.h"
+#include "report/objects/RpCustomReport.h"
+#include "report/objects/RpStyles.h"
 #include "report/xml/RpDiffWriter.h"
 
 namespace report {
@@ -15,7 +16,7 @@ void TrpCustomMemoView::SetRotation(int degrees) {
 
 void TrpCustomMemoView::SetStyle(const std::string& name) {
     style_ = name;
-    const TrpReport* report = Report();
+    const TrpCustomReport* report = Report();
     if (!report)
         return;
     if (const TrpStyleItem* item = report->FindStyle(name)) {
@@ -61,7 +62,7 @@ std::string TrpCustomMemoView::EvaluateAndFormat(const std::string& content) {
     format.FormatStr = DisplayFormat.FormatStr;
     format.DecimalSeparator = DisplayFormat.DecimalSeparator;
     const std::string expression = SplitFormatSuffix(content, format);
-    TrpReport* report = Report();
+    TrpCustomReport* report = Report();
     if (sameTextIgnoringCase(expression, "TOTALPAGES#"))
         LastValue = std::string("[TotalPages#]"); // filled in when the page is drawn
     else
@@ -73,7 +74,7 @@ std::string TrpCustomMemoView::EvaluateAndFormat(const std::string& content) {
 
 void TrpCustomMemoView::FillValue() {
     TrpStretcheable::FillValue();
-    TrpReport* report = Report();
+    TrpCustomReport* report = Report();
     if (!report)
         return;
     if (AllowExpressions) {

@@ -72,6 +72,8 @@ public:
     void RestoreOutputState() override;
     void FillValue() override;
     std::string SearchableText() const override { return Text(); }
+    // The report's text layout, or the process-wide one for an object that lies in no report.
+    TrpDrawText& TextLayout() const;
 
     const char* ClassName() const override { return "TrpCustomMemoView"; }
 

@@ -1,6 +1,7 @@
 // How a text object hands itself to the text layout: for drawing, and for the height and width
 // its text needs during preparation.
 #include "report/layout/TextLayout.h"
+#include "report/objects/RpCustomReport.h"
 #include "report/objects/RpMemoView.h"
 
 #include <algorithm>
@@ -33,6 +34,11 @@ bool replaceTotalPages(const std::vector<std::string>& memo, int pages,
 }
 
 } // namespace
+
+TrpDrawText& TrpCustomMemoView::TextLayout() const {
+    TrpCustomReport* report = Report();
+    return report ? report->DrawText() : TrpDrawText::Shared();
+}
 
 double TrpCustomMemoView::horizontalExtra() const {
     return 2 * GapX + (Frame.has(ftLeft) ? (Frame.Width - 1) / 2 : 0) +
@@ -79,7 +85,7 @@ void TrpCustomMemoView::Draw(platform::Canvas& canvas, double scaleX, double sca
     const bool replaced = !InEditor && replaceTotalPages(Memo, PreparedPageCount, withPageCount);
     const std::vector<std::string>& lines = replaced ? withPageCount : Memo;
 
-    TrpDrawText& drawText = TrpDrawText::For(*this);
+    TrpDrawText& drawText = TextLayout();
     TrpDrawTextLock lock(drawText);
     // The highlight's colour stands in for the object's own during this drawing only.
     struct ColorRestorer {
@@ -114,7 +120,7 @@ void TrpCustomMemoView::paintUnderlines(double lineStep) {
 }
 
 double TrpCustomMemoView::CalcHeight() {
-    TrpDrawText& drawText = TrpDrawText::For(*this);
+    TrpDrawText& drawText = TextLayout();
     TrpDrawTextLock lock(drawText);
     takeLayoutSettings(drawText);
     platform::Rect rect = unboundedRect;
@@ -128,7 +134,7 @@ double TrpCustomMemoView::CalcHeight() {
 }
 
 double TrpCustomMemoView::CalcWidth() {
-    TrpDrawText& drawText = TrpDrawText::For(*this);
+    TrpDrawText& drawText = TextLayout();
     TrpDrawTextLock lock(drawText);
     takeLayoutSettings(drawText);
     drawText.TakeRects(1, 1, unboundedRect, unboundedRect);

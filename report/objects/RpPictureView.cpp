@@ -1,7 +1,7 @@
 #include "report/objects/RpPictureView.h"
 
-#include "report/RpReport.h"
 #include "report/common/RpProperties.h"
+#include "report/objects/RpCustomReport.h"
 #include "report/xml/RpDiffWriter.h"
 #include "report/xml/RpXmlText.h"
 
@@ -74,7 +74,7 @@ void TrpPictureView::Draw(platform::Canvas& canvas, double scaleX, double scaleY
 
 void TrpPictureView::FillValue() {
     TrpView::FillValue();
-    TrpReport* report = Report();
+    TrpCustomReport* report = Report();
     if (!report || DataSetName.empty() || DataField.empty())
         return;
     const TrpVariant value = report->Calc(DataSetName + ".\"" + DataField + "\"");

@@ -1,8 +1,8 @@
 #include "report/objects/RpView.h"
 
-#include "report/RpReport.h"
 #include "report/common/RpProperties.h"
 #include "report/expressions/RpExpressions.h"
+#include "report/objects/RpCustomReport.h"
 #include "report/xml/RpDiffWriter.h"
 #include "report/xml/RpXmlSerializer.h"
 
@@ -188,7 +188,7 @@ void TrpView::RestoreOutputState() {
 }
 
 void TrpView::FillValue() {
-    TrpReport* report = Report();
+    TrpCustomReport* report = Report();
     if (!report)
         return;
     const auto calc = [report](const std::string& expr) { return report->Calc(expr).toString(); };

@@ -1,11 +1,11 @@
 // The prepared-report file of TrpPreviewPages: the tree of the output pages followed by the source
 // pages and the dictionary that its aliases refer to.
-#include "report/objects/RpComponentXml.h"
 #include "report/prepared/RpPreviewPages.h"
 
 #include "report/common/RpProperties.h"
 #include "report/common/RpResources.h"
 #include "report/objects/RpClassRegistry.h"
+#include "report/objects/RpComponentXml.h"
 #include "report/objects/RpPage.h"
 #include "report/xml/RpXmlSerializer.h"
 #include "report/xml/RpXmlText.h"

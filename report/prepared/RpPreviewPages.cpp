@@ -1,12 +1,11 @@
 #include "report/prepared/RpPreviewPages.h"
-#include "report/objects/RpComponentXml.h"
 
-#include "report/RpReport.h"
 #include "report/common/RpProperties.h"
 #include "report/common/RpResources.h"
-#include "report/engine/RpEngine.h"
 #include "report/objects/RpBands.h"
 #include "report/objects/RpClassRegistry.h"
+#include "report/objects/RpComponentXml.h"
+#include "report/objects/RpCustomReport.h"
 #include "report/objects/RpMemoView.h"
 #include "report/objects/RpPage.h"
 #include "report/xml/RpXmlSerializer.h"
@@ -72,7 +71,7 @@ private:
 
 } // namespace
 
-TrpPreviewPages::TrpPreviewPages(TrpReport& report) : report_(report) {
+TrpPreviewPages::TrpPreviewPages(TrpCustomReport& report) : report_(report) {
     Document.Root.Name = "preparedreport";
     pagesNode();
 }
@@ -218,7 +217,7 @@ void TrpPreviewPages::StoreBandTree(TrpComponent& band) {
     TrpXMLItem& page = pageNode(CurrentPageIndex());
     fileCache_.Load(page);
     page.FilePosition = -1; // changed: a copy in the temporary file is out of date
-    const bool commonOnly = !report_.Engine().FinalPass;
+    const bool commonOnly = !report_.Run.FinalPass;
     storeNode(band, page, commonOnly);
     DropCache();
 }
@@ -280,7 +279,7 @@ TrpPage* TrpPreviewPages::RebuildPage(int index) {
     const auto cached = std::find_if(cache_.begin(), cache_.end(),
                                      [index](const CachedPage& c) { return c.index == index; });
     if (cached != cache_.end()) {
-        if (!report_.Engine().Running()) {
+        if (!report_.Run.Running) {
             std::rotate(cache_.begin(), cached, cached + 1);
             return cache_.front().page.get();
         }

@@ -21,14 +21,16 @@
 namespace report {
 
 class TrpComponent;
+class TrpCustomReport;
 class TrpPage;
-class TrpReport;
 
 class TrpPreviewPages {
 public:
     static constexpr size_t MaxCachedPages = 50;
 
-    explicit TrpPreviewPages(TrpReport& report);
+    // The pages of the report; its run state says which page is being filled and whether a
+    // preparation is running.
+    explicit TrpPreviewPages(TrpCustomReport& report);
     ~TrpPreviewPages();
     TrpPreviewPages(const TrpPreviewPages&) = delete;
     TrpPreviewPages& operator=(const TrpPreviewPages&) = delete;
@@ -113,7 +115,7 @@ private:
     bool fileCacheOn() const;
     void followURL(const std::string& url);
 
-    TrpReport& report_;
+    TrpCustomReport& report_;
     std::vector<std::unique_ptr<TrpPage>> sources_;
     TrpDictionary dictionary_;
     TrpXMLFileCache fileCache_;

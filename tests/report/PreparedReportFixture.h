@@ -23,7 +23,6 @@ struct PreparedReport {
     report::TrpReportPage* page = report::rpCreate<report::TrpReportPage>(&report);
     std::map<std::string, std::string> answers;
     std::vector<ShownBox> boxes;
-    report::TrpErrorBoxHandler previousBox;
 
     PreparedReport() {
         page->LeftMargin = 22;
@@ -34,12 +33,10 @@ struct PreparedReport {
             if (const auto it = answers.find(name); it != answers.end())
                 value = it->second;
         };
-        previousBox = report::rpSetErrorBoxHandler(
-            [this](const std::string& caption, const std::string& text) {
-                boxes.push_back({caption, text});
-            });
+        report.ErrorBox = [this](const std::string& caption, const std::string& text) {
+            boxes.push_back({caption, text});
+        };
     }
-    ~PreparedReport() { report::rpSetErrorBoxHandler(previousBox); }
     PreparedReport(const PreparedReport&) = delete;
     PreparedReport& operator=(const PreparedReport&) = delete;
 

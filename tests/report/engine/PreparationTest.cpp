@@ -160,7 +160,7 @@ TEST(Preparation, AFirstPassOfADoublePassStoresOnlyTheCommonDifferences) {
     std::vector<std::pair<bool, std::string>> stored;
     r.report.OnAfterPrint = [&r, &stored](TrpReportComponent* sender) {
         if (dynamic_cast<TrpNullBand*>(sender))
-            stored.emplace_back(r.report.Engine().FinalPass, r.pageNode(0).Item(0).Item(0).Text);
+            stored.emplace_back(r.report.Engine().FinalPass(), r.pageNode(0).Item(0).Item(0).Text);
     };
     ASSERT_TRUE(r.report.BuildPreparedPages(true));
     EXPECT_EQ(stored, (std::vector<std::pair<bool, std::string>>{{false, ""}, {true, "x=\"1\""}}));

@@ -1,5 +1,7 @@
 #include "report/RpReport.h"
 #include "report/expressions/RpExpressions.h"
+#include "report/expressions/interpreter/InterpreterScript.h"
+#include "report/expressions/interpreter/RpExpressionCache.h"
 #include "report/objects/RpMemoView.h"
 #include "report/objects/RpPage.h"
 

@@ -162,10 +162,10 @@ TEST(MemoText, EachReportHasItsOwnLayoutAndLooseObjectsShareOne) {
     Page p, q;
     TrpMemoView* a = p.memo({"a"});
     TrpMemoView* b = q.memo({"b"});
-    EXPECT_EQ(&TrpDrawText::For(*a), &p.report.DrawText());
-    EXPECT_NE(&TrpDrawText::For(*a), &TrpDrawText::For(*b));
+    EXPECT_EQ(&a->TextLayout(), &p.report.DrawText());
+    EXPECT_NE(&a->TextLayout(), &b->TextLayout());
     TrpMemoView loose;
-    EXPECT_EQ(&TrpDrawText::For(loose), &TrpDrawText::Shared());
+    EXPECT_EQ(&loose.TextLayout(), &TrpDrawText::Shared());
     loose.Memo = {"loose"};
     RecordingCanvas canvas;
     loose.Draw(canvas, 1, 1, 0, 0);
