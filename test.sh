@@ -6,7 +6,8 @@ KF_ROOT=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=scripts/setup.sh
 . "$KF_ROOT/scripts/setup.sh"
 kf_setup
-kf_build "$KF_ROOT/build"
+# The benchmarks and the resource tools are built too, so that they keep compiling.
+kf_build "$KF_ROOT/build" -DKF_BUILD_BENCH=ON -DKF_BUILD_TOOLS=ON
 
 export XDG_RUNTIME_DIR=/tmp/runtime-$(id -u)
 mkdir -p -m 0700 "$XDG_RUNTIME_DIR"
