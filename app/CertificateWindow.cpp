@@ -134,7 +134,9 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), saveFolder_(platform::pro
     createMenu();
     setTabOrder();
     LoadCertificateTemplate(rpReport1);
-    OpenPreview = [](report::TrpReport& report) { preview::OpenPreview(report); };
+    OpenPreview = [](report::TrpReport& report) {
+        preview::OpenPreview(report, preview::systemPreviewServices(controls::showErrorReport));
+    };
     rpReport1.OnGetValue = [this](const std::string& name, report::TrpVariant& value) {
         rpReport1GetValue(name, value);
     };
@@ -213,7 +215,7 @@ void TForm1::createMenu() {
     Kilps1 = command("Kilps1", "Kilépés");
     // A command's failure is shown as the standard error report and the program goes on.
     const auto run = [this](void (TForm1::*handler)()) {
-        return [this, handler] { platform::runCommand([this, handler] { (this->*handler)(); }); };
+        return [this, handler] { controls::runCommand([this, handler] { (this->*handler)(); }); };
     };
     connect(Nyomtats1, &QAction::triggered, this, run(&TForm1::Nyomtats1Click));
     connect(Kitltsmentse1, &QAction::triggered, this, run(&TForm1::Kitltsmentse1Click));

@@ -1,27 +1,16 @@
 #include "controls/Beep.h"
 
+#include "platform/TestHooks.h"
+
 #include <QApplication>
-#include <utility>
 
-namespace platform {
-namespace {
-
-std::function<void()>& handler() {
-    static std::function<void()> h;
-    return h;
-}
-
-} // namespace
+namespace controls {
 
 void beep() {
-    if (handler())
-        handler()();
+    if (const platform::BeepHook& hook = platform::beepHandler())
+        hook();
     else
         QApplication::beep();
 }
 
-std::function<void()> setBeepHandler(std::function<void()> h) {
-    return std::exchange(handler(), std::move(h));
-}
-
-} // namespace platform
+} // namespace controls

@@ -13,7 +13,7 @@ QValidator::State Cp1250Validator::validate(QString& input, int&) const {
 
 void restrictToCp1250(QLineEdit* edit) {
     edit->setValidator(new Cp1250Validator(edit));
-    QObject::connect(edit, &QLineEdit::inputRejected, edit, [] { platform::beep(); });
+    QObject::connect(edit, &QLineEdit::inputRejected, edit, [] { beep(); });
 }
 
 } // namespace controls

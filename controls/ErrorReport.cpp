@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
-namespace platform {
+namespace controls {
 
 std::string errorReportText(const std::string& message) {
     if (!message.empty() && static_cast<unsigned char>(message.back()) > '.')
@@ -15,7 +15,7 @@ std::string errorReportText(const std::string& message) {
 
 void showErrorReport(const std::string& message) {
     QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationDisplayName(),
-                    toUnicode(errorReportText(message)), QMessageBox::Ok,
+                    platform::toUnicode(errorReportText(message)), QMessageBox::Ok,
                     QApplication::activeWindow());
     box.exec();
 }
@@ -28,4 +28,4 @@ void runCommand(const std::function<void()>& command) {
     }
 }
 
-} // namespace platform
+} // namespace controls

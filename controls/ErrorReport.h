@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-namespace platform {
+namespace controls {
 
 // The message as the box shows it (code page 1250 in, with the full-stop rule applied).
 std::string errorReportText(const std::string& message);
@@ -18,4 +18,4 @@ void showErrorReport(const std::string& message);
 // program goes on.
 void runCommand(const std::function<void()>& command);
 
-} // namespace platform
+} // namespace controls

@@ -11,6 +11,10 @@
 
 namespace controls {
 
+// The edit's number shapes and separators are those of the number text (platform/NumberText.h).
+using platform::NumberSeparators;
+using platform::TNumberFormat;
+
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 
 class TNumEdit : public QLineEdit {

@@ -7,7 +7,7 @@
 #include <charconv>
 #include <cmath>
 
-namespace controls {
+namespace platform {
 namespace {
 
 bool isDigit(char c) {
@@ -295,4 +295,4 @@ std::string FormatNumber(long double x, TNumberFormat format, int decimals,
     return compose(f, group, separators);
 }
 
-} // namespace controls
+} // namespace platform

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace controls {
+namespace platform {
 
 enum class TNumberFormat { Standard, Thousands, Scientific, Engineering };
 
@@ -29,4 +29,4 @@ long double ParseNumber(std::string_view text, const NumberSeparators& separator
 std::string FormatNumber(long double x, TNumberFormat format, int decimals,
                          const NumberSeparators& separators);
 
-} // namespace controls
+} // namespace platform

@@ -8,8 +8,8 @@
 
 namespace preview {
 
-void OpenPreview(report::TrpReport& report) {
-    auto form = std::make_unique<TrpPreviewForm>();
+void OpenPreview(report::TrpReport& report, PreviewServices services) {
+    auto form = std::make_unique<TrpPreviewForm>(std::move(services));
     form->Attach(report);
     if (report.PreviewOptions.Modal) {
         form->exec();

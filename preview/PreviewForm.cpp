@@ -11,7 +11,6 @@
 #include "report/engine/RpEngine.h"
 #include "report/prepared/RpPreviewPages.h"
 
-#include "controls/ErrorReport.h"
 #include "platform/Cp1250.h"
 #include "platform/Error.h"
 
@@ -82,7 +81,7 @@ public:
 
 } // namespace
 
-TrpPreviewForm::TrpPreviewForm(QWidget* parent) : QDialog(parent) {
+TrpPreviewForm::TrpPreviewForm(PreviewServices services, QWidget* parent) : QDialog(parent) {
     setObjectName("TrpPreviewForm");
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
@@ -153,7 +152,7 @@ TrpPreviewForm::TrpPreviewForm(QWidget* parent) : QDialog(parent) {
     CancelB->setFocusPolicy(Qt::NoFocus);
     ToolBar->addWidget(CancelB);
 
-    Preview = new TrpPreview(this);
+    Preview = new TrpPreview(std::move(services), this);
     Preview->setObjectName("Preview");
     StatusBar = new QStatusBar(this);
     StatusBar->setObjectName("StatusBar");
@@ -183,11 +182,11 @@ TrpPreviewForm::TrpPreviewForm(QWidget* parent) : QDialog(parent) {
     connectClick(Zoom50B, &TrpPreviewForm::Zoom50BClick);
     connectClick(CancelB, &TrpPreviewForm::CancelBClick);
     connect(SaveB, &QToolButton::clicked, this,
-            [this] { platform::runCommand([this] { Preview->SaveFromView(); }); });
+            [this] { Preview->RunCommand([this] { Preview->SaveFromView(); }); });
     connect(FindB, &QToolButton::clicked, this,
-            [this] { platform::runCommand([this] { Preview->SearchPages(); }); });
+            [this] { Preview->RunCommand([this] { Preview->SearchPages(); }); });
     connect(ZoomCB, &QComboBox::activated, this,
-            [this] { platform::runCommand([this] { ZoomCBClick(); }); });
+            [this] { Preview->RunCommand([this] { ZoomCBClick(); }); });
     connect(OutlineB, &QToolButton::toggled, Preview, &TrpPreview::SetOutlineVisible);
     connect(HandToolB, &QToolButton::clicked, this,
             [this] { Preview->ChooseTool(TrpPreviewTool::Hand); });
@@ -271,7 +270,7 @@ std::vector<QWidget*> TrpPreviewForm::VisibleToolbarItems() const {
 
 void TrpPreviewForm::connectClick(QToolButton* button, void (TrpPreviewForm::*action)()) {
     connect(button, &QToolButton::clicked, this,
-            [this, action] { platform::runCommand([this, action] { (this->*action)(); }); });
+            [this, action] { Preview->RunCommand([this, action] { (this->*action)(); }); });
 }
 
 void TrpPreviewForm::Attach(report::TrpReport& report) {
@@ -342,7 +341,7 @@ void TrpPreviewForm::applyButtonOptions(const report::TrpPreviewOptions& options
 }
 
 void TrpPreviewForm::PrintBClick() {
-    if (!previewPrinting().HasRealPrinters()) {
+    if (!Preview->Services().HasRealPrinters()) {
         QMessageBox box(QMessageBox::Critical, text("mbError"), text("clNoPrinters"),
                         QMessageBox::Ok, this);
         box.exec();
@@ -446,17 +445,17 @@ bool TrpPreviewForm::eventFilter(QObject* watched, QEvent* event) {
     }
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Escape) {
-        platform::runCommand([this] { CancelBClick(); });
+        Preview->RunCommand([this] { CancelBClick(); });
         return true;
     }
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         QWidget* focus = QApplication::focusWidget();
         if (focus && (focus == ZoomCB || ZoomCB->isAncestorOf(focus))) {
-            platform::runCommand([this] { ZoomCBClick(); });
+            Preview->RunCommand([this] { ZoomCBClick(); });
             return true;
         }
         if (focus == PageE) {
-            platform::runCommand([this] { goToPageEntry(); });
+            Preview->RunCommand([this] { goToPageEntry(); });
             return true;
         }
     }

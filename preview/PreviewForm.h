@@ -2,6 +2,8 @@
 // The preview window: a toolbar built from the report's preview options, the page view and a
 // status bar. It keeps the zoom box and the status bar in step with the view, turns toolbar
 // clicks and keys into view operations and decides when it may close.
+#include "preview/PreviewServices.h"
+
 #include "report/objects/RpOptions.h"
 
 #include <QDialog>
@@ -29,7 +31,7 @@ class TrpPreviewForm : public QDialog {
     Q_OBJECT
 public:
     // Without a parent: the window belongs to the application, not to the window that opened it.
-    explicit TrpPreviewForm(QWidget* parent = nullptr);
+    explicit TrpPreviewForm(PreviewServices services, QWidget* parent = nullptr);
     ~TrpPreviewForm() override;
 
     // Attaches the report and its prepared pages to the page view and sets the window up from the

@@ -1,13 +1,16 @@
 #pragma once
-// Where the preview meets the print job and the printer list: the system's printers and
-// RunPrintJob, unless a test puts something else in their place (setPreviewPrinting).
+// What the preview takes from the program around it: whether real printers are installed, the
+// print job, and the application's standard error report, which the preview cannot show itself
+// (that box is one of the controls' Widgets services). The program passes the system's printers
+// and print job with its own error report; tests pass their own.
 #include <functional>
+#include <string>
 
 namespace preview {
 
 class TrpPreview;
 
-struct PreviewPrinting {
+struct PreviewServices {
     // True when at least one real printer (not the virtual one) is installed.
     std::function<bool()> HasRealPrinters;
     // The print job over the view's prepared pages (view.Pages()). The job takes "the current
@@ -16,11 +19,12 @@ struct PreviewPrinting {
     // StopRequested is set (the progress panel's cancel button sets it). It lets pending window
     // messages run after each page. Failures are raised; the view unlocks itself either way.
     std::function<void(TrpPreview& view)> RunPrintJob;
+    // Shows the message (code page 1250) of a command that failed; the program goes on.
+    std::function<void(const std::string& message)> ShowError;
 };
 
-// The hooks in force.
-const PreviewPrinting& previewPrinting();
-// Puts hooks in place (empty members take the system's); returns the previous ones.
-PreviewPrinting setPreviewPrinting(PreviewPrinting printing);
+// The system's printers (TrpPrinters::Instance()) and RunPrintJob over the view's report, with
+// the given error report.
+PreviewServices systemPreviewServices(std::function<void(const std::string&)> showError);
 
 } // namespace preview

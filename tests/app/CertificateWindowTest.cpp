@@ -1,10 +1,10 @@
 #include "app/CertificateWindow.h"
 #include "app/Startup.h"
-#include "controls/Beep.h"
 #include "controls/Edit.h"
 #include "controls/NumEdit.h"
 #include "controls/StyledMainMenu.h"
 #include "controls/UiFill.h"
+#include "platform/TestHooks.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,14 +1,15 @@
 #include "controls/Beep.h"
+#include "platform/TestHooks.h"
 
 #include <gtest/gtest.h>
 
-using namespace platform;
+using namespace controls;
 
 TEST(Beep, AnInstalledHandlerReplacesTheSound) {
     int beeps = 0;
-    auto previous = setBeepHandler([&] { ++beeps; });
+    auto previous = platform::setBeepHandler([&] { ++beeps; });
     beep();
     beep();
-    setBeepHandler(previous);
+    platform::setBeepHandler(previous);
     EXPECT_EQ(beeps, 2);
 }

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace platform;
+using namespace controls;
 
 TEST(ErrorReport, FullStopIsAddedAfterCharactersThatSortAfterIt) {
     EXPECT_EQ(errorReportText("Invalid file format"), "Invalid file format.");

@@ -1,7 +1,7 @@
 #include "controls/DialogUnits.h"
 #include "controls/LangDlgs.h"
 
-#include "controls/Beep.h"
+#include "platform/TestHooks.h"
 
 #include "support/ModalAnswerer.h"
 

@@ -1,8 +1,8 @@
 #include "controls/NumEdit.h"
-#include "controls/Beep.h"
 #include "controls/StyledMainMenu.h"
 #include "platform/Error.h"
 #include "platform/RegionalSettings.h"
+#include "platform/TestHooks.h"
 #include "support/ModalAnswerer.h"
 
 #include <QApplication>

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace controls;
+using namespace platform;
 
 namespace {
 

@@ -31,7 +31,7 @@ protected:
         data.memo(0, 10, 20, "Munkáltatói igazolás");
         data.report.PreviewOptions.Buttons = buttons;
         data.prepare();
-        form = std::make_unique<TrpPreviewForm>();
+        form = std::make_unique<TrpPreviewForm>(host.services());
         form->Attach(data.report);
         form->show();
         QApplication::setActiveWindow(form.get());
@@ -55,6 +55,7 @@ protected:
     QString zoomBox() const { return form->ZoomCB->currentText(); }
 
     PreviewReport data{1};
+    TestServices host;
     std::unique_ptr<TrpPreviewForm> form;
 };
 
@@ -80,7 +81,7 @@ TEST_F(PreviewFormTest, SeparatorsGoWithTheirGroups) {
     open((1 << 11) - 1);
     EXPECT_EQ(visibleItems().size(), 29);
     data.report.PreviewOptions.Buttons = bit(report::pbPageSetup) | bit(report::pbNavigator);
-    form = std::make_unique<TrpPreviewForm>();
+    form = std::make_unique<TrpPreviewForm>(host.services());
     form->Attach(data.report);
     EXPECT_EQ(visibleItems(), QStringList({"Sep2", "PageSettingsB", "Sep6", "FirstB", "PriorB",
                                            "Sep4", "NextB", "LastB", "frTBPanel1", "CancelB"}));
@@ -103,7 +104,7 @@ TEST_F(PreviewFormTest, OpensMaximizedOnPageOneAtTheReportsZoom) {
 
 TEST_F(PreviewFormTest, AReportWithoutPagesShowsPageZeroOfZero) {
     data.report.PreviewOptions.Buttons = bit(report::pbPrint);
-    form = std::make_unique<TrpPreviewForm>();
+    form = std::make_unique<TrpPreviewForm>(host.services());
     form->Attach(data.report); // not prepared
     EXPECT_EQ(form->StatusPanel0->text(), QString::fromUtf8("0. oldal 0 oldalból"));
 }
@@ -132,10 +133,9 @@ TEST_F(PreviewFormTest, TheZoomBoxTakesEitherDecimalSeparatorAndShowsTheResultin
 
 TEST_F(PreviewFormTest, AZoomEntryThatIsNoNumberIsReportedAndChangesNothing) {
     open();
-    ModalAnswerer answers;
     enterZoom("abc");
-    ASSERT_EQ(answers.seen().size(), 1u);
-    EXPECT_EQ(answers.seen()[0].text, "'abc' is not a valid floating point value.");
+    ASSERT_EQ(host.errors.size(), 1u);
+    EXPECT_EQ(host.errors[0], "'abc' is not a valid floating point value");
     EXPECT_EQ(form->Preview->Zoom(), 1.0);
     EXPECT_EQ(zoomBox(), "abc"); // no rewrite was posted
 }
@@ -185,7 +185,7 @@ TEST_F(PreviewFormTest, OpenPreviewShowsTheWindowModallyAndDestroysItWhenItClose
         status = shown->StatusPanel0->text();
         QTest::keyClick(shown->Preview, Qt::Key_Escape);
     });
-    OpenPreview(data.report);
+    OpenPreview(data.report, host.services());
     EXPECT_TRUE(maximized);
     EXPECT_EQ(status, QString::fromUtf8("1. oldal 1 oldalból"));
     EXPECT_TRUE(shown.isNull());
@@ -197,7 +197,8 @@ TEST_F(PreviewFormTest, ThePrintButtonWantsARealPrinter) {
     open();
     bool printers = false;
     int jobs = 0;
-    PrintingHooks hooks({[&] { return printers; }, [&](TrpPreview&) { ++jobs; }});
+    host.hasRealPrinters = [&] { return printers; };
+    host.runPrintJob = [&](TrpPreview&) { ++jobs; };
     ModalAnswerer answers;
     form->PrintB->click();
     ASSERT_EQ(answers.seen().size(), 1u);
