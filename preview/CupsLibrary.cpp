@@ -3,7 +3,7 @@
 #include <dlfcn.h>
 #include <type_traits>
 
-namespace platform {
+namespace preview {
 
 const CupsLibrary* CupsLibrary::get() {
     static const CupsLibrary* const library = []() -> const CupsLibrary* {
@@ -28,4 +28,4 @@ const CupsLibrary* CupsLibrary::get() {
     return library;
 }
 
-} // namespace platform
+} // namespace preview

@@ -4,7 +4,7 @@
 // service discovery) into every start of the program, which costs more than the whole window.
 #include <cups/cups.h>
 
-namespace platform {
+namespace preview {
 
 struct CupsLibrary {
     decltype(&::cupsGetNamedDest) getNamedDest = nullptr;
@@ -19,4 +19,4 @@ struct CupsLibrary {
     static const CupsLibrary* get();
 };
 
-} // namespace platform
+} // namespace preview

@@ -8,16 +8,16 @@
 #include <algorithm>
 #include <memory>
 
-namespace platform {
+namespace preview {
 namespace {
 
 // Said when the spooler's client library is not installed.
 std::string noCupsLibrary() {
-    return fromUtf8("A nyomtatási rendszer (CUPS) ügyfélkönyvtára nincs telepítve");
+    return platform::fromUtf8("A nyomtatási rendszer (CUPS) ügyfélkönyvtára nincs telepítve");
 }
 
 std::string lastCupsError(const CupsLibrary& cups) {
-    return toCp1250(QString::fromUtf8(cups.lastErrorString()));
+    return platform::toCp1250(QString::fromUtf8(cups.lastErrorString()));
 }
 
 const char* sidesOption(int duplex) {
@@ -58,7 +58,8 @@ PrintQueueStatus printQueueStatus(const QString& printer) {
         const char* value = cups->getOption(key, dest->num_options, dest->options);
         return QString::fromUtf8(value ? value : "");
     };
-    PrintQueueStatus status{PrintQueueState::Ready, toCp1250(option("printer-state-message"))};
+    PrintQueueStatus status{PrintQueueState::Ready,
+                            platform::toCp1250(option("printer-state-message"))};
     // printer-state: 3 idle, 4 processing, 5 stopped.
     if (option("printer-state") == QLatin1String("5"))
         status.state = PrintQueueState::Stopped;
@@ -88,11 +89,11 @@ std::optional<std::string> spoolPdfFile(const QString& printer, const QString& p
     // Names and titles are UTF-8 for the spooler; the document name arrives as cp1250.
     const int job = cups->printFile2(CUPS_HTTP_DEFAULT, printer.toUtf8().constData(),
                                      QFile::encodeName(pdfPath).constData(),
-                                     toUnicode(title).toUtf8().constData(), count, list);
+                                     platform::toUnicode(title).toUtf8().constData(), count, list);
     cups->freeOptions(count, list);
     if (job == 0)
         return lastCupsError(*cups);
     return std::nullopt;
 }
 
-} // namespace platform
+} // namespace preview

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace platform {
+namespace preview {
 
 struct InstalledPrinter {
     QString name;     // the queue's name as the spooler knows it
@@ -47,4 +47,4 @@ struct SpoolOptions {
 std::optional<std::string> spoolPdfFile(const QString& printer, const QString& pdfPath,
                                         const std::string& title, const SpoolOptions& options);
 
-} // namespace platform
+} // namespace preview

@@ -7,15 +7,15 @@
 // and both say why.
 TEST(PrintSpooler, MissingQueueIsUnreachableAndRefusesJobs) {
     const QString missing = QStringLiteral("kf-no-such-queue");
-    const platform::PrintQueueStatus status = platform::printQueueStatus(missing);
-    EXPECT_EQ(status.state, platform::PrintQueueState::Unreachable);
+    const preview::PrintQueueStatus status = preview::printQueueStatus(missing);
+    EXPECT_EQ(status.state, preview::PrintQueueState::Unreachable);
     EXPECT_FALSE(status.reason.empty());
 
     QTemporaryFile document;
     ASSERT_TRUE(document.open());
     document.write("%PDF-1.4\n%%EOF\n");
     document.close();
-    const auto refused = platform::spoolPdfFile(missing, document.fileName(), "kf", {});
+    const auto refused = preview::spoolPdfFile(missing, document.fileName(), "kf", {});
     ASSERT_TRUE(refused.has_value());
     EXPECT_FALSE(refused->empty());
 }
