@@ -6,6 +6,8 @@ KF_ROOT=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=scripts/setup.sh
 . "$KF_ROOT/scripts/setup.sh"
 kf_setup
+# Includes point down the layers (see the script).
+"$KF_ROOT/scripts/check-includes.sh"
 # The benchmarks and the resource tools are built too, so that they keep compiling.
 kf_build "$KF_ROOT/build" -DKF_BUILD_BENCH=ON -DKF_BUILD_TOOLS=ON
 
