@@ -6,12 +6,12 @@
 #include "app/FormText.h"
 #include "app/LineBufferWindow.h"
 #include "controls/Edit.h"
+#include "controls/ErrorReport.h"
 #include "controls/NumEdit.h"
 #include "controls/StyledMainMenu.h"
 #include "controls/UiFill.h"
 #include "platform/Color.h"
 #include "platform/Cp1250.h"
-#include "platform/ErrorReport.h"
 #include "platform/ProgramFolder.h"
 #include "preview/OpenPreview.h"
 
@@ -139,7 +139,10 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), saveFolder_(platform::sav
     createMenu();
     setTabOrder();
     LoadCertificateTemplate(rpReport1);
-    OpenPreview = [this](report::TrpReport& report) { preview::OpenPreview(report, this); };
+    OpenPreview = [this](report::TrpReport& report) {
+        preview::OpenPreview(report, preview::systemPreviewServices(controls::showErrorReport),
+                             this);
+    };
     rpReport1.OnGetValue = [this](const std::string& name, report::TrpVariant& value) {
         rpReport1GetValue(name, value);
     };
@@ -250,7 +253,7 @@ void TForm1::createMenu() {
     Kilps1 = command("Kilps1", "Kilépés");
     // A command's failure is shown as the standard error report and the program goes on.
     const auto run = [this](void (TForm1::*handler)()) {
-        return [this, handler] { platform::runCommand([this, handler] { (this->*handler)(); }); };
+        return [this, handler] { controls::runCommand([this, handler] { (this->*handler)(); }); };
     };
     connect(Nyomtats1, &QAction::triggered, this, run(&TForm1::Nyomtats1Click));
     connect(Kitltsmentse1, &QAction::triggered, this, run(&TForm1::Kitltsmentse1Click));

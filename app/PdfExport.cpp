@@ -4,9 +4,9 @@
 #include "platform/Error.h"
 #include "platform/Files.h"
 #include "platform/PainterCanvas.h"
-#include "report/RpPage.h"
-#include "report/RpPreviewPages.h"
 #include "report/RpReport.h"
+#include "report/objects/RpPage.h"
+#include "report/prepared/RpPreviewPages.h"
 
 #include <QBuffer>
 #include <QPageLayout>

@@ -5,7 +5,7 @@
 #include "controls/NumEdit.h"
 #include "platform/Cp1250.h"
 #include "platform/RegionalSettings.h"
-#include "report/RpBarCodeView.h"
+#include "report/objects/RpBarCodeView.h"
 
 #include <QDate>
 #include <QLineEdit>

@@ -1,9 +1,11 @@
 #pragma once
-// For the start-up benchmark: with the environment variable KF2718_QUIT_WHEN_SHOWN set, the event
-// loop ends once the window has been exposed and painted, so a whole process measures start-up to
-// window shown. Header-only, so that the benchmark's bare Qt window uses the very same rule.
+// For the start-up benchmark: with the command-line option --quit-when-shown (not in --help) the
+// event loop ends once the window has been exposed and painted, so a whole process measures
+// start-up to window shown. Header-only, so that the benchmark's bare Qt window uses the very same
+// rule.
 #include <QCoreApplication>
 #include <QEvent>
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
@@ -12,9 +14,12 @@ namespace app {
 
 class QuitWhenShown : public QObject {
 public:
+    // Takes the option out of the arguments; true when it was there.
+    static bool takeOption(QStringList& arguments) {
+        return arguments.removeAll(QStringLiteral("--quit-when-shown")) > 0;
+    }
+
     static void watch(QWidget& window) {
-        if (!qEnvironmentVariableIsSet("KF2718_QUIT_WHEN_SHOWN"))
-            return;
         window.winId(); // the native window to watch
         window.windowHandle()->installEventFilter(new QuitWhenShown(&window));
     }

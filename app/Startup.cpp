@@ -4,7 +4,7 @@
 #include "app/GuideWindow.h"
 #include "app/LineBufferWindow.h"
 #include "platform/Cp1250.h"
-#include "report/RpErrorBox.h"
+#include "report/RpReport.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -24,12 +24,12 @@ Forms CreateForms() {
     return forms;
 }
 
-void InstallReportErrorBox() {
-    report::rpSetErrorBoxHandler([](const std::string& caption, const std::string& text) {
+void InstallReportErrorBox(TForm1& window) {
+    window.rpReport1.ErrorBox = [](const std::string& caption, const std::string& text) {
         QMessageBox box(QMessageBox::Critical, platform::toUnicode(caption),
                         platform::toUnicode(text), QMessageBox::Ok, QApplication::activeWindow());
         box.exec();
-    });
+    };
 }
 
 } // namespace app

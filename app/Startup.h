@@ -20,7 +20,8 @@ struct Forms {
 
 Forms CreateForms();
 
-// The report engine's end-of-preparation error box, shown as a modal box with the error icon.
-void InstallReportErrorBox();
+// Gives the window's report the engine's end-of-preparation error box: a modal box with the error
+// icon. The program without its window reports those errors on standard error instead.
+void InstallReportErrorBox(TForm1& window);
 
 } // namespace app

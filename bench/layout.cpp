@@ -1,8 +1,8 @@
 // Text layout throughput: the 600-dpi layout of text objects (mark-up scan, measuring, wrapping)
 // against QTextLayout wrapping the same text with the same font at the same width. Both run on
 // 1 MB and 10 MB of mixed Hungarian text; the 10 MB run shows whether the cost grows linearly.
-#include "report/RpDrawText.h"
-#include "report/RpFont.h"
+#include "report/common/RpFont.h"
+#include "report/layout/TextLayout.h"
 
 #include "platform/Cp1250.h"
 #include "platform/FontSubstitutes.h"

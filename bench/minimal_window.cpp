@@ -7,8 +7,11 @@
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    QStringList arguments = QCoreApplication::arguments();
+    const bool quitWhenShown = app::QuitWhenShown::takeOption(arguments);
     QLabel window(QStringLiteral("KF2718"));
-    app::QuitWhenShown::watch(window);
+    if (quitWhenShown)
+        app::QuitWhenShown::watch(window);
     window.showMaximized();
     return QApplication::exec();
 }

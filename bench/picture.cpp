@@ -1,8 +1,8 @@
 // A picture object is decoded on its first drawing and the decoded pixels serve every later one.
 // Measures a later drawing (screen at zoom 1, and a 600-dpi printer page's scale) against the
 // baseline of decoding the JPEG again for each drawing, and prints the ratio.
-#include "report/RpJpegImage.h"
-#include "report/RpPictureView.h"
+#include "report/content/RpJpegImage.h"
+#include "report/objects/RpPictureView.h"
 
 #include "platform/PainterCanvas.h"
 

@@ -2,13 +2,13 @@
 // data band of text objects and a line that the host shows row after row (19 rows a page). Reports
 // time and heap per prepared page for 100 and for 1 000 pages; the ratio of the two per-page
 // figures shows how the cost grows with the page count (1.0: linear).
-#include "report/RpBands.h"
-#include "report/RpEngine.h"
-#include "report/RpLineView.h"
-#include "report/RpMemoView.h"
-#include "report/RpPage.h"
-#include "report/RpPreviewPages.h"
 #include "report/RpReport.h"
+#include "report/engine/RpEngine.h"
+#include "report/objects/RpBands.h"
+#include "report/objects/RpLineView.h"
+#include "report/objects/RpMemoView.h"
+#include "report/objects/RpPage.h"
+#include "report/prepared/RpPreviewPages.h"
 
 #include <benchmark/benchmark.h>
 #include <malloc.h>

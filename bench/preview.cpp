@@ -7,8 +7,8 @@
 #include "app/CertificateTemplate.h"
 #include "preview/PreviewWorkspace.h"
 
-#include "report/RpPreviewPages.h"
 #include "report/RpReport.h"
+#include "report/prepared/RpPreviewPages.h"
 
 #include "platform/Cp1250.h"
 #include "platform/FontCache.h"
@@ -53,7 +53,9 @@ struct Certificate {
                 value = platform::fromUtf8(it->second);
         };
         report.BuildPreparedPages(true);
-        view = std::make_unique<preview::TrpPreview>();
+        // A failure to paint would show up as a slower, blank page; it is reported on stderr.
+        view = std::make_unique<preview::TrpPreview>(preview::systemPreviewServices(
+            [](const std::string& message) { std::fprintf(stderr, "%s\n", message.c_str()); }));
         view->Attach(&report);
         view->resize(deskWidth + 4, deskHeight + 4);
         view->show();

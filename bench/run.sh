@@ -18,7 +18,7 @@ if ! command -v soffice >/dev/null && [ "$(id -u)" -eq 0 ]; then
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
         libreoffice-writer-nogui >/dev/null
 fi
-kf_build "$KF_ROOT/build"
+kf_build "$KF_ROOT/build" -DKF_BUILD_BENCH=ON
 export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR=/tmp/runtime-$(id -u)
 mkdir -p -m 0700 "$XDG_RUNTIME_DIR"

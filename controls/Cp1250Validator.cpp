@@ -1,6 +1,6 @@
 #include "controls/Cp1250Validator.h"
 
-#include "platform/Beep.h"
+#include "controls/Beep.h"
 #include "platform/Cp1250.h"
 
 #include <QLineEdit>
@@ -13,7 +13,7 @@ QValidator::State Cp1250Validator::validate(QString& input, int&) const {
 
 void restrictToCp1250(QLineEdit* edit) {
     edit->setValidator(new Cp1250Validator(edit));
-    QObject::connect(edit, &QLineEdit::inputRejected, edit, [] { platform::beep(); });
+    QObject::connect(edit, &QLineEdit::inputRejected, edit, [] { beep(); });
 }
 
 } // namespace controls

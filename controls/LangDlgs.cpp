@@ -3,10 +3,10 @@
 
 #include "controls/Cp1250Validator.h"
 #include "controls/DialogUnits.h"
-#include "controls/FieldLabel.h"
 #include "controls/LanguageTable.h"
 #include "controls/SchemeButton.h"
 #include "controls/SchemePanel.h"
+#include "platform/FieldLabel.h"
 
 #include "platform/Cp1250.h"
 
@@ -285,7 +285,7 @@ bool LangInputQueryEx(const std::string& caption, const std::string& prompt, std
     edit->setGeometry(promptLabel->x(), MulDiv(19, cy, 8), MulDiv(164, cx, 4),
                       edit->sizeHint().height());
     edit->setFocus();
-    labelField(*promptLabel, *edit);
+    platform::labelField(*promptLabel, *edit);
 
     const int bw = MulDiv(50, cx, 4), bh = MulDiv(14, cy, 8), top = MulDiv(41, cy, 8);
     // The OK caption is the platform's own, whatever the language.

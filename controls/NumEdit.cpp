@@ -1,10 +1,10 @@
 #include "controls/NumEdit.h"
 
+#include "controls/Beep.h"
+#include "controls/ErrorReport.h"
 #include "controls/NumEditAccessible.h"
-#include "platform/Beep.h"
 #include "platform/Cp1250.h"
 #include "platform/Error.h"
-#include "platform/ErrorReport.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -204,17 +204,17 @@ void TNumEdit::changeEvent(QEvent* event) {
 // ---- number text ----
 
 QString TNumEdit::StripGroupSeparators(const QString& text) const {
-    return platform::toUnicode(controls::StripGroupSeparators(
+    return platform::toUnicode(platform::StripGroupSeparators(
         platform::toCp1250(text), NumberSeparators::current().thousand));
 }
 
 long double TNumEdit::ParseNumber(const QString& text) const {
-    return controls::ParseNumber(platform::toCp1250(text), NumberSeparators::current());
+    return platform::ParseNumber(platform::toCp1250(text), NumberSeparators::current());
 }
 
 QString TNumEdit::FormatNumber(long double value) const {
     return platform::toUnicode(
-        controls::FormatNumber(value, numberFormat_, decimals_, NumberSeparators::current()));
+        platform::FormatNumber(value, numberFormat_, decimals_, NumberSeparators::current()));
 }
 
 void TNumEdit::reformat() {
@@ -322,7 +322,7 @@ void TNumEdit::typeCharacter(QChar ch, bool pasted) {
     const QChar ds = decimalSeparator();
     const bool digit = code >= u'0' && code <= u'9';
     if (!(ch == u'-' || digit || ch == u'E' || ch == u'e' || (ch == ds && decimals_ != 0))) {
-        platform::beep();
+        beep();
         return;
     }
     if (ch == u'e')
@@ -395,14 +395,14 @@ void TNumEdit::typeCharacter(QChar ch, bool pasted) {
         setSelection(x, 1);
     } else if (x != 0 && c >= x) {
         if (exponentOutOfRange(s.mid(x, c - x) + ch + s.mid(c))) {
-            platform::beep();
+            beep();
             return;
         }
     } else if (decimals_ >= 1 && p != 0) {
         // Fixed decimals: digits after the separator overwrite, and a full fraction takes no more.
         // (Without a separator, as in a text set from outside, digits are simply inserted.)
         if (c == p + decimals_) {
-            platform::beep();
+            beep();
             return;
         }
         if (c >= p)
@@ -413,7 +413,7 @@ void TNumEdit::typeCharacter(QChar ch, bool pasted) {
 
 void TNumEdit::insertTyped(QChar ch) {
     if (maxLength_ > 0 && text().size() - selectedText().size() + 1 > maxLength_) {
-        platform::beep();
+        beep();
         return;
     }
     insert(QString(ch));
@@ -506,7 +506,7 @@ void TNumEdit::keyPressEvent(QKeyEvent* event) {
         return;
     }
     if (isReadOnly()) {
-        platform::beep();
+        beep();
     } else {
         for (QChar ch : typed)
             typeCharacter(ch, false);
@@ -580,7 +580,7 @@ void TNumEdit::HandleInvalidEntry() {
         SetValue(minValue_);
     else if (value > maxValue_)
         SetValue(maxValue_);
-    platform::beep();
+    beep();
     // Taking the focus back while it is still moving away would confuse the move; do it after.
     if (isEnabled() && isVisible() && focusPolicy() != Qt::NoFocus)
         QTimer::singleShot(0, this, [this] { setFocus(Qt::OtherFocusReason); });
@@ -588,8 +588,8 @@ void TNumEdit::HandleInvalidEntry() {
 
 void TNumEdit::reportLater(const std::exception& error) {
     // Shown by the application's standard error report once the event that failed is over.
-    QTimer::singleShot(
-        0, this, [message = std::string(error.what())] { platform::showErrorReport(message); });
+    QTimer::singleShot(0, this,
+                       [message = std::string(error.what())] { showErrorReport(message); });
 }
 
 void TNumEdit::mousePressEvent(QMouseEvent* event) {

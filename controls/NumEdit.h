@@ -3,13 +3,17 @@
 // a number keystroke by keystroke, regrouped with the thousands separator after each key
 // (Thousands), and normalised when the focus leaves; Value() parses it whenever it is asked for.
 // text() and setText() are the box's own: setText puts a string in unchanged.
-#include "controls/NumberText.h"
 #include "platform/Color.h"
+#include "platform/NumberText.h"
 
 #include <QLineEdit>
 #include <functional>
 
 namespace controls {
+
+// The edit's number shapes and separators are those of the number text (platform/NumberText.h).
+using platform::NumberSeparators;
+using platform::TNumberFormat;
 
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 

@@ -1,6 +1,6 @@
 #include "crypto/Base64.h"
 
-#include "platform/Error.h"
+#include "crypto/CipherException.h"
 
 #include <algorithm>
 #include <array>
@@ -24,7 +24,7 @@ constexpr std::array<uint8_t, lastValid - firstValid + 1> valueTable = [] {
 }();
 
 [[noreturn]] void invalidCharacter() {
-    throw platform::Error("Invalid Base64 Character");
+    throw Error("Invalid Base64 Character");
 }
 
 unsigned valueOf(char c) {

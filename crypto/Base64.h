@@ -12,7 +12,7 @@ namespace crypto {
 // Standard alphabet, "=" padding, no line breaks.
 std::string encodeBase64(std::span<const uint8_t> bytes);
 
-// Four characters at a time. Every character must lie between "+" and "z" (else platform::Error
+// Four characters at a time. Every character must lie between "+" and "z" (else crypto::Error
 // "Invalid Base64 Character", also for an incomplete last group); one of that range outside the
 // alphabet counts as 127. A group gives three bytes, each cut to 8 bits, less one when its fourth
 // character is "=" and two when its third is.

@@ -1,11 +1,18 @@
 #pragma once
-// The cipher's own failure ("Invalid file format"); a malformed Base64 character is reported as the
-// platform's plain Error instead.
-#include "platform/Error.h"
+// The failures of the cipher library; like the program's other errors they carry code page 1250
+// text. Error is the plain failure (a malformed Base64 character), ECipherException the cipher's
+// own ("Invalid file format"). The library depends on nothing else of the program, so it has its
+// own types.
+#include <stdexcept>
 
 namespace crypto {
 
-class ECipherException : public platform::Error {
+class Error : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class ECipherException : public Error {
 public:
     using Error::Error;
 };

@@ -39,7 +39,7 @@ public:
     // Whole 16-byte blocks: the text's full blocks, then one last block holding the remaining
     // 0..15 bytes, zeros, and that count in its final byte. Returned as Base64 without line breaks.
     std::string EncryptText(std::string_view text) const;
-    // The inverse: platform::Error "Invalid Base64 Character" for a malformed text,
+    // The inverse: crypto::Error "Invalid Base64 Character" for a malformed text,
     // ECipherException "Invalid file format" below 16 bytes. A wrong key is not an error; it gives
     // meaningless bytes that the caller recognises by content.
     std::string DecryptText(std::string_view base64) const;

@@ -1,6 +1,6 @@
 // Script and expression text given to the interpreter's compiler.
-#include "report/InterpreterCompiler.h"
-#include "report/InterpreterScope.h"
+#include "report/expressions/interpreter/InterpreterCompiler.h"
+#include "report/expressions/interpreter/InterpreterScope.h"
 
 #include <cstddef>
 #include <cstdint>

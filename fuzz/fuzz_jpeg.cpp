@@ -1,6 +1,6 @@
 // A JPEG picture from a stored definition: header read, then decoded for drawing.
 #include "platform/Error.h"
-#include "report/RpJpegImage.h"
+#include "report/content/RpJpegImage.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
 // Text of a numeric edit converted to a number, with the separators of several locales.
-#include "controls/NumberText.h"
 #include "platform/Error.h"
+#include "platform/NumberText.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -8,16 +8,16 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 2)
         return 0;
-    controls::NumberSeparators separators;
+    platform::NumberSeparators separators;
     separators.decimal = static_cast<char>(data[0]);
     separators.thousand = static_cast<char>(data[1]);
     const std::string_view text(reinterpret_cast<const char*>(data) + 2, size - 2);
     try {
-        controls::ParseNumber(text, separators);
+        platform::ParseNumber(text, separators);
         for (const auto format :
-             {controls::TNumberFormat::Standard, controls::TNumberFormat::Thousands,
-              controls::TNumberFormat::Scientific, controls::TNumberFormat::Engineering})
-            controls::FormatNumber(controls::ParseNumber(text, separators), format, 2, separators);
+             {platform::TNumberFormat::Standard, platform::TNumberFormat::Thousands,
+              platform::TNumberFormat::Scientific, platform::TNumberFormat::Engineering})
+            platform::FormatNumber(platform::ParseNumber(text, separators), format, 2, separators);
     } catch (const platform::Error&) {
     }
     return 0;

@@ -1,8 +1,8 @@
 // A prepared-report file (".prp") read back into the prepared pages and drawn.
 #include "platform/Error.h"
 #include "platform/RecordingCanvas.h"
-#include "report/RpPreviewPages.h"
 #include "report/RpReport.h"
+#include "report/prepared/RpPreviewPages.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,6 +2,7 @@
 
 #include "platform/Cp1250.h"
 #include "platform/Error.h"
+#include "platform/TestHooks.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,16 +17,11 @@
 namespace platform {
 namespace {
 
-std::function<int(WriteStep)>& faultHook() {
-    static std::function<int(WriteStep)> hook;
-    return hook;
-}
-
 // Runs one step; false (with errno set) when the step or an injected fault fails it.
 template <class Step>
 bool step(WriteStep which, Step&& run) {
-    if (faultHook()) {
-        if (const int injected = faultHook()(which)) {
+    if (const WriteFaultHook& fault = writeFaultHook()) {
+        if (const int injected = fault(which)) {
             errno = injected;
             return false;
         }
@@ -94,10 +90,6 @@ void writeFileAtomically(const QString& path, std::string_view bytes) {
         ::fsync(dir);
         ::close(dir);
     }
-}
-
-void setWriteFaultHook(std::function<int(WriteStep)> hook) {
-    faultHook() = std::move(hook);
 }
 
 } // namespace platform

@@ -1,7 +1,6 @@
 #pragma once
 // Whole-file reading and writing, with the platform's file error messages (code page 1250).
 #include <QString>
-#include <functional>
 #include <string>
 #include <string_view>
 
@@ -13,12 +12,8 @@ std::string readWholeFile(const QString& path);
 // Replaces the file's content without ever leaving a half-written file: the bytes go to a new file
 // in the same folder, readable and writable by the owner only, are synced to the disk and then
 // renamed over the old file. On any failure the old file is left as it was and
-// Error("Cannot create file \"<path>\". <reason>") is raised.
+// Error("Cannot create file \"<path>\". <reason>") is raised. Tests make its steps fail through
+// platform/TestHooks.h.
 void writeFileAtomically(const QString& path, std::string_view bytes);
-
-// For tests that must see each step fail: called before each step of writeFileAtomically; a
-// non-zero result makes that step fail with this errno value. An empty hook removes it.
-enum class WriteStep { Open, Write, Sync, Rename };
-void setWriteFaultHook(std::function<int(WriteStep)> hook);
 
 } // namespace platform

@@ -1,6 +1,6 @@
 #include "preview/CustomPrinter.h"
 
-#include "report/RpResources.h"
+#include "report/common/RpResources.h"
 
 namespace preview {
 namespace {

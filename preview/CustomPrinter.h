@@ -3,7 +3,7 @@
 // drawing surface and the steps of a print job. TrpPrinter is a printer of the spooler,
 // TrpVirtualPrinter the stand-in used when none is installed. Paper sizes and margins are in
 // millimetres; the job scales report units (96 per inch) to device pixels with PageMapping.
-#include "report/RpPage.h"
+#include "report/objects/RpPage.h"
 
 #include <QString>
 #include <string>

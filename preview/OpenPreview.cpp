@@ -8,8 +8,8 @@
 
 namespace preview {
 
-void OpenPreview(report::TrpReport& report, QWidget* owner) {
-    auto form = std::make_unique<TrpPreviewForm>(owner);
+void OpenPreview(report::TrpReport& report, PreviewServices services, QWidget* owner) {
+    auto form = std::make_unique<TrpPreviewForm>(std::move(services), owner);
     form->Attach(report);
     if (report.PreviewOptions.Modal) {
         form->exec();

@@ -1,6 +1,6 @@
 #include "preview/PageList.h"
 
-#include "report/RpTypes.h"
+#include "report/common/RpTypes.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "preview/PageSearch.h"
 
-#include "report/RpPreviewPages.h"
+#include "report/prepared/RpPreviewPages.h"
 
 #include "platform/Cp1250.h"
 

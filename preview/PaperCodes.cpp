@@ -1,6 +1,6 @@
 #include "preview/PaperCodes.h"
 
-#include "report/RpPaperSizes.h"
+#include "report/objects/RpPaperSizes.h"
 
 #include <QSizeF>
 

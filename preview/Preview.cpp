@@ -1,19 +1,18 @@
 #include "preview/Preview.h"
 
 #include "preview/PreviewCursors.h"
-#include "preview/PreviewPrinting.h"
+#include "preview/PreviewServices.h"
 #include "preview/PreviewWorkspace.h"
 #include "preview/ProgressPanel.h"
 #include "preview/SearchDialog.h"
 
-#include "report/RpEngine.h"
-#include "report/RpPreviewPages.h"
 #include "report/RpReport.h"
-#include "report/RpResources.h"
-#include "report/RpTypes.h"
+#include "report/common/RpResources.h"
+#include "report/common/RpTypes.h"
+#include "report/engine/RpEngine.h"
+#include "report/prepared/RpPreviewPages.h"
 
 #include "platform/Cp1250.h"
-#include "platform/ErrorReport.h"
 
 #include <algorithm>
 
@@ -23,6 +22,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QTimer>
 #include <QTreeWidget>
 
 namespace preview {
@@ -39,8 +39,9 @@ QString changeFileExt(const QString& name, const QString& extension) {
 
 } // namespace
 
-TrpPreview::TrpPreview(QWidget* parent)
+TrpPreview::TrpPreview(PreviewServices services, QWidget* parent)
     : QWidget(parent)
+    , services_(std::move(services))
     , outline_(new QTreeWidget(this))
     , splitter_(new QFrame(this))
     , workspace_(new TrpPreviewWorkspace(*this))
@@ -77,6 +78,18 @@ TrpPreview::TrpPreview(QWidget* parent)
 
 TrpPreview::~TrpPreview() {
     forgetStore();
+}
+
+void TrpPreview::RunCommand(const std::function<void()>& command) {
+    try {
+        command();
+    } catch (const std::exception& e) {
+        services_.ShowError(e.what());
+    }
+}
+
+void TrpPreview::ReportLater(const std::string& message) {
+    QTimer::singleShot(0, this, [this, message] { services_.ShowError(message); });
 }
 
 void TrpPreview::Attach(report::TrpReport* report) {
@@ -244,7 +257,7 @@ void TrpPreview::PrintFromView() {
     // A cancel of an earlier print must not stop this one before its first page.
     pages_->StopRequested = false;
     try {
-        previewPrinting().RunPrintJob(*this);
+        services_.RunPrintJob(*this);
     } catch (...) {
         ThawView();
         throw;
@@ -372,13 +385,13 @@ void TrpPreview::keyPressEvent(QKeyEvent* event) {
     if (event->modifiers() & Qt::ControlModifier) {
         switch (event->key()) {
         case Qt::Key_P:
-            platform::runCommand([this] { PrintFromView(); });
+            RunCommand([this] { PrintFromView(); });
             return;
         case Qt::Key_S:
-            platform::runCommand([this] { SaveFromView(); });
+            RunCommand([this] { SaveFromView(); });
             return;
         case Qt::Key_F:
-            platform::runCommand([this] { SearchPages(); });
+            RunCommand([this] { SearchPages(); });
             return;
         default:
             QWidget::keyPressEvent(event);
@@ -411,7 +424,7 @@ void TrpPreview::keyPressEvent(QKeyEvent* event) {
         GoToPage(w.Pages().Count());
         break;
     case Qt::Key_F3:
-        platform::runCommand([this] { SearchAgain(); });
+        RunCommand([this] { SearchAgain(); });
         break;
     default:
         QWidget::keyPressEvent(event);
@@ -419,7 +432,7 @@ void TrpPreview::keyPressEvent(QKeyEvent* event) {
 }
 
 void TrpPreview::pageAdded(int index) {
-    if (!report_ || !report_->Engine().FinalPass)
+    if (!report_ || !report_->Engine().FinalPass())
         return;
     if (!running_) {
         // The first page of a build into this view: start over from the store's pages.

@@ -3,7 +3,9 @@
 // desk (TrpPreviewWorkspace) and carries what works on the whole prepared report: zoom and zoom
 // modes, printing, saving the prepared report, searching its text. While a print or a save runs
 // it locks itself and shows a progress panel.
-#include "report/RpOptions.h"
+#include "preview/PreviewServices.h"
+
+#include "report/objects/RpOptions.h"
 
 #include <QElapsedTimer>
 #include <QWidget>
@@ -30,8 +32,16 @@ class TrpPreview : public QWidget {
 public:
     static constexpr double MinZoom = 0.25;
 
-    explicit TrpPreview(QWidget* parent = nullptr);
+    explicit TrpPreview(PreviewServices services, QWidget* parent = nullptr);
     ~TrpPreview() override;
+
+    const PreviewServices& Services() const { return services_; }
+    // Runs a command of the view or its window; a failure goes to the error report and the
+    // program goes on.
+    void RunCommand(const std::function<void()>& command);
+    // The error report of a failure inside an event handler, shown once the event is over: Qt's
+    // event loop must not see exceptions, and a modal box must not open in the middle of a paint.
+    void ReportLater(const std::string& message);
 
     // Attaches the report and its prepared pages (or detaches with none); the view only refers to
     // them. StartUp then shows them.
@@ -63,7 +73,7 @@ public:
     // A new layout of every page of the store (two columns in zmManyPages); ends find-active.
     void RelayoutPages();
 
-    // The print job over these pages (see PreviewPrinting.h); ThawView afterwards in any case.
+    // The print job over these pages (PreviewServices.h); ThawView afterwards in any case.
     void PrintFromView();
     // Asks for a file name and writes the prepared report there with the extension ".prp".
     void SaveFromView();
@@ -113,6 +123,7 @@ private:
     void pageAdded(int index);
     void buildEnded();
 
+    PreviewServices services_;
     report::TrpReport* report_ = nullptr;
     report::TrpPreviewPages* pages_ = nullptr;
     std::function<void(int)> storePageAdded_;

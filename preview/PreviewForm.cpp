@@ -2,18 +2,17 @@
 
 #include "preview/Preview.h"
 #include "preview/PreviewIcons.h"
-#include "preview/PreviewPrinting.h"
+#include "preview/PreviewServices.h"
 #include "preview/WindowTexts.h"
 #include "preview/ZoomText.h"
 
-#include "report/RpEngine.h"
-#include "report/RpPreviewPages.h"
 #include "report/RpReport.h"
-#include "report/RpResources.h"
+#include "report/common/RpResources.h"
+#include "report/engine/RpEngine.h"
+#include "report/prepared/RpPreviewPages.h"
 
 #include "platform/Cp1250.h"
 #include "platform/Error.h"
-#include "platform/ErrorReport.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -84,7 +83,7 @@ public:
 
 } // namespace
 
-TrpPreviewForm::TrpPreviewForm(QWidget* parent) : QDialog(parent) {
+TrpPreviewForm::TrpPreviewForm(PreviewServices services, QWidget* parent) : QDialog(parent) {
     setObjectName("TrpPreviewForm");
     // A dialog to the window system, so that it tells the window manager whose window it is
     // (WM_TRANSIENT_FOR); sizeable and maximizable all the same.
@@ -160,7 +159,7 @@ TrpPreviewForm::TrpPreviewForm(QWidget* parent) : QDialog(parent) {
     CancelB->setFocusPolicy(Qt::NoFocus);
     ToolBar->addWidget(CancelB);
 
-    Preview = new TrpPreview(this);
+    Preview = new TrpPreview(std::move(services), this);
     Preview->setObjectName("Preview");
     StatusBar = new QStatusBar(this);
     StatusBar->setObjectName("StatusBar");
@@ -191,11 +190,11 @@ TrpPreviewForm::TrpPreviewForm(QWidget* parent) : QDialog(parent) {
     connectClick(Zoom50B, &TrpPreviewForm::Zoom50BClick);
     connectClick(CancelB, &TrpPreviewForm::CancelBClick);
     connect(SaveB, &QToolButton::clicked, this,
-            [this] { platform::runCommand([this] { Preview->SaveFromView(); }); });
+            [this] { Preview->RunCommand([this] { Preview->SaveFromView(); }); });
     connect(FindB, &QToolButton::clicked, this,
-            [this] { platform::runCommand([this] { Preview->SearchPages(); }); });
+            [this] { Preview->RunCommand([this] { Preview->SearchPages(); }); });
     connect(ZoomCB, &QComboBox::activated, this,
-            [this] { platform::runCommand([this] { ZoomCBClick(); }); });
+            [this] { Preview->RunCommand([this] { ZoomCBClick(); }); });
     connect(OutlineB, &QToolButton::toggled, Preview, &TrpPreview::SetOutlineVisible);
     connect(HandToolB, &QToolButton::clicked, this,
             [this] { Preview->ChooseTool(TrpPreviewTool::Hand); });
@@ -305,7 +304,7 @@ std::vector<QWidget*> TrpPreviewForm::VisibleToolbarItems() const {
 
 void TrpPreviewForm::connectClick(QToolButton* button, void (TrpPreviewForm::*action)()) {
     connect(button, &QToolButton::clicked, this,
-            [this, action] { platform::runCommand([this, action] { (this->*action)(); }); });
+            [this, action] { Preview->RunCommand([this, action] { (this->*action)(); }); });
 }
 
 void TrpPreviewForm::Attach(report::TrpReport& report) {
@@ -376,7 +375,7 @@ void TrpPreviewForm::applyButtonOptions(const report::TrpPreviewOptions& options
 }
 
 void TrpPreviewForm::PrintBClick() {
-    if (!previewPrinting().HasRealPrinters()) {
+    if (!Preview->Services().HasRealPrinters()) {
         QMessageBox box(QMessageBox::Critical, text("mbError"), text("clNoPrinters"),
                         QMessageBox::Ok, this);
         box.exec();
@@ -454,7 +453,7 @@ void TrpPreviewForm::pageChanged(int page) {
     const int count = report_->PreviewPages().PageCount();
     const report::TrpEngine& engine = report_->Engine();
     std::string status;
-    if (engine.Running() && engine.DoublePass() && !engine.FinalPass)
+    if (engine.Running() && engine.DoublePass() && !engine.FinalPass())
         status = report::rpResource("clFirstPass") + std::to_string(count);
     else
         status = formatNumbers(report::rpResource("clPageOf"), {page, count});
@@ -495,17 +494,17 @@ bool TrpPreviewForm::eventFilter(QObject* watched, QEvent* event) {
     }
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Escape) {
-        platform::runCommand([this] { CancelBClick(); });
+        Preview->RunCommand([this] { CancelBClick(); });
         return true;
     }
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         QWidget* focus = QApplication::focusWidget();
         if (focus && (focus == ZoomCB || ZoomCB->isAncestorOf(focus))) {
-            platform::runCommand([this] { ZoomCBClick(); });
+            Preview->RunCommand([this] { ZoomCBClick(); });
             return true;
         }
         if (focus == PageE) {
-            platform::runCommand([this] { goToPageEntry(); });
+            Preview->RunCommand([this] { goToPageEntry(); });
             return true;
         }
     }

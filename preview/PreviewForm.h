@@ -2,7 +2,9 @@
 // The preview window: a toolbar built from the report's preview options, the page view and a
 // status bar. It keeps the zoom box and the status bar in step with the view, turns toolbar
 // clicks and keys into view operations and decides when it may close.
-#include "report/RpOptions.h"
+#include "preview/PreviewServices.h"
+
+#include "report/objects/RpOptions.h"
 
 #include <QDialog>
 #include <QIcon>
@@ -28,8 +30,9 @@ class TrpPreview;
 class TrpPreviewForm : public QDialog {
     Q_OBJECT
 public:
-    // A window of its own; with a parent it stays above that window (its transient parent).
-    explicit TrpPreviewForm(QWidget* parent = nullptr);
+    // A window of its own; with a parent it stays above that window (its transient parent). It
+    // prints and reports its errors through the services.
+    explicit TrpPreviewForm(PreviewServices services, QWidget* parent = nullptr);
     ~TrpPreviewForm() override;
 
     // Attaches the report and its prepared pages to the page view and sets the window up from the

@@ -3,10 +3,9 @@
 #include "preview/Preview.h"
 #include "preview/PreviewCursors.h"
 
-#include "report/RpPreviewPages.h"
-#include "report/RpTypes.h"
+#include "report/common/RpTypes.h"
+#include "report/prepared/RpPreviewPages.h"
 
-#include "platform/ErrorReport.h"
 #include "platform/PainterCanvas.h"
 
 #include <QMouseEvent>
@@ -164,7 +163,16 @@ void TrpPreviewWorkspace::PaintArea(platform::Canvas& canvas, const Rect& area, 
 
 void TrpPreviewWorkspace::drawPage(platform::Canvas& canvas, int index, const Rect& r,
                                    bool pictures) {
-    const PagePicture* picture = pictures ? pagePicture(index, r) : nullptr;
+    // A page that cannot be drawn (its prepared page lost from the temporary file, say) shows as
+    // blank paper; the error is reported once the paint is over, for Qt's event loop must not see
+    // an exception.
+    std::string failure;
+    const PagePicture* picture = nullptr;
+    try {
+        picture = pictures ? pagePicture(index, r) : nullptr;
+    } catch (const std::exception& e) {
+        failure = e.what();
+    }
     canvas.setPen(blackPen);
     canvas.setBrush({platform::clWhite, platform::BrushStyle::Solid});
     if (picture)
@@ -176,12 +184,21 @@ void TrpPreviewWorkspace::drawPage(platform::Canvas& canvas, int index, const Re
     canvas.setBrush({platform::clBlack, platform::BrushStyle::Solid});
     canvas.fillRect({r.left + 1, r.bottom, r.right, r.bottom + 1});
     canvas.fillRect({r.right, r.top + 2, r.right + 1, r.bottom + 1});
-    if (!picture) {
+    if (!picture && failure.empty()) {
         // Contents end at the edge of the paper, as on a printed page.
         canvas.setClipRect(r);
-        view_.Pages()->PaintPage(index, canvas, view_.Zoom(), view_.Zoom(), r.left, r.top);
+        try {
+            view_.Pages()->PaintPage(index, canvas, view_.Zoom(), view_.Zoom(), r.left, r.top);
+        } catch (const std::exception& e) {
+            failure = e.what();
+            canvas.setPen(blackPen);
+            canvas.setBrush({platform::clWhite, platform::BrushStyle::Solid});
+            canvas.rectangle(r);
+        }
         canvas.resetClip();
     }
+    if (!failure.empty())
+        reportFailure(failure);
     if (search_.Found() && search_.PageIndex() == index)
         drawHighlight(canvas, r);
 }
@@ -329,7 +346,20 @@ void TrpPreviewWorkspace::paintEvent(QPaintEvent* event) {
     painter.setClipRegion(event->region());
     platform::PainterCanvas canvas(painter, screenOptions);
     const QRect r = event->rect();
+    failedInPaint_ = false;
     PaintArea(canvas, {r.left(), r.top(), r.right() + 1, r.bottom() + 1}, doubleBuffered_);
+    if (!failedInPaint_)
+        reported_.clear();
+}
+
+void TrpPreviewWorkspace::reportFailure(const std::string& message) {
+    failedInPaint_ = true;
+    // Once reported, the same failure is not reported again until a paint succeeds: the paint
+    // after the error box closes would fail again and open the box again.
+    if (message == reported_)
+        return;
+    reported_ = message;
+    view_.ReportLater(message);
 }
 
 void TrpPreviewWorkspace::scrollContentsBy(int dx, int dy) {
@@ -397,11 +427,13 @@ void TrpPreviewWorkspace::hitTest(const QPoint& point, Qt::MouseButton button,
     int cursor = crDefault;
     if (index >= 0 && index < layout_.Count()) {
         const Rect page = ClientPageRect(index);
-        platform::runCommand([&] {
+        try {
             cursor = pages->HitTest(index, {point.x(), point.y()}, buttonCode(button),
                                     shiftState(modifiers), view_.Zoom(), view_.Zoom(), page.left,
                                     page.top, click);
-        });
+        } catch (const std::exception& e) {
+            reportFailure(e.what());
+        }
     }
     if (cursor == crDefault)
         cursor = view_.Tool() == TrpPreviewTool::Hand ? crHand : crZoom;

@@ -9,6 +9,7 @@
 
 #include <QAbstractScrollArea>
 #include <QImage>
+#include <string>
 #include <vector>
 
 namespace preview {
@@ -99,6 +100,9 @@ private:
     // The store's hit test at a client point; a click follows links. Sets the cursor.
     void hitTest(const QPoint& point, Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
                  bool click);
+    // A page that could not be drawn or hit-tested: reported after the event (TrpPreview's
+    // ReportLater), once until a paint succeeds again.
+    void reportFailure(const std::string& message);
 
     TrpPreview& view_;
     TrpPageList layout_;
@@ -112,6 +116,8 @@ private:
     QPoint lastMouse_;
     bool doubleBuffered_ = true;
     std::vector<PagePicture> pictures_; // most recently used first
+    std::string reported_;              // the failure last reported
+    bool failedInPaint_ = false;
 };
 
 } // namespace preview

@@ -4,9 +4,9 @@
 #include "preview/Printers.h"
 #include "preview/WindowTexts.h"
 
-#include "report/RpResources.h"
+#include "report/common/RpResources.h"
 
-#include "controls/FieldLabel.h"
+#include "platform/FieldLabel.h"
 
 #include "platform/Cp1250.h"
 
@@ -241,9 +241,9 @@ void TrpPrintDialog::nameFields() {
     // Fields with a label of their own are named by it; the printer list by its group's title;
     // the page numbers by what their description asks for, since the radio button before them
     // already bears "Oldalak:".
-    controls::labelField(*CopiesL, *CopiesE);
-    controls::labelField(*CollateL, *CollateCB);
-    controls::labelField(*PrintL, *PrintPagesCB);
+    platform::labelField(*CopiesL, *CopiesE);
+    platform::labelField(*CollateL, *CollateCB);
+    platform::labelField(*PrintL, *PrintPagesCB);
     PrintersCB->setAccessibleName(Label12->title().trimmed());
     PageNumbersE->setAccessibleName(QString::fromUtf8("Oldalszámok"));
     PageNumbersE->setAccessibleDescription(DescrL->text());

@@ -5,7 +5,7 @@
 #include "preview/PrintablePages.h"
 
 #include "report/RpReport.h"
-#include "report/RpResources.h"
+#include "report/common/RpResources.h"
 
 #include "platform/Cp1250.h"
 #include "platform/Error.h"

@@ -5,7 +5,7 @@
 
 #include "platform/Cp1250.h"
 #include "platform/Error.h"
-#include "platform/PrintSpooler.h"
+#include "preview/PrintSpooler.h"
 
 #include <QApplication>
 #include <QDir>
@@ -183,15 +183,15 @@ void TrpPrinter::StartDocument() {
     if (!record_)
         fail("A(z) \"%s\" nyomtató nem érhető el", name_);
     if (OutputFile.isEmpty()) {
-        const platform::PrintQueueStatus status = platform::printQueueStatus(queueName_);
+        const PrintQueueStatus status = printQueueStatus(queueName_);
         switch (status.state) {
-        case platform::PrintQueueState::Unreachable:
+        case PrintQueueState::Unreachable:
             fail("A(z) \"%s\" nyomtató nem érhető el", name_, status.reason);
-        case platform::PrintQueueState::Stopped:
+        case PrintQueueState::Stopped:
             fail("A(z) \"%s\" nyomtató le van állítva", name_, status.reason);
-        case platform::PrintQueueState::Rejecting:
+        case PrintQueueState::Rejecting:
             fail("A(z) \"%s\" nyomtató nem fogad nyomtatási feladatot", name_, status.reason);
-        case platform::PrintQueueState::Ready:
+        case PrintQueueState::Ready:
             break;
         }
         // No ".pdf" suffix, which would switch Qt from the printer's engine to its plain PDF
@@ -252,8 +252,7 @@ void TrpPrinter::FinishDocument() {
     if (!written)
         refused = platform::toCp1250(QStringLiteral("Cannot create file \"%1\"").arg(spool));
     else if (began)
-        refused =
-            platform::spoolPdfFile(queueName_, spool, Title, {copies_, false, media_, duplex_});
+        refused = spoolPdfFile(queueName_, spool, Title, {copies_, false, media_, duplex_});
     QFile::remove(spool);
     if (refused)
         fail("A nyomtatási feladat nem jutott el a(z) \"%s\" nyomtatóhoz", name_, *refused);

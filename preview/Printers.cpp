@@ -4,7 +4,7 @@
 #include "preview/VirtualPrinter.h"
 
 #include "platform/Cp1250.h"
-#include "platform/PrintSpooler.h"
+#include "preview/PrintSpooler.h"
 
 namespace preview {
 
@@ -15,11 +15,11 @@ TrpPrinters& TrpPrinters::Instance() {
 
 std::unique_ptr<TrpPrinters> TrpPrinters::FromSpooler() {
     std::vector<std::unique_ptr<TrpCustomPrinter>> printers;
-    for (const platform::InstalledPrinter& found : platform::installedPrinters())
+    for (const InstalledPrinter& found : installedPrinters())
         printers.push_back(std::make_unique<TrpPrinter>(found.name, found.location));
     // The spooler names its default printer directly, so there is no profile entry to read.
     return std::make_unique<TrpPrinters>(std::move(printers),
-                                         platform::toCp1250(platform::defaultPrinterName()));
+                                         platform::toCp1250(defaultPrinterName()));
 }
 
 TrpPrinters::TrpPrinters(std::vector<std::unique_ptr<TrpCustomPrinter>> printers,

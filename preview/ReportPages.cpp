@@ -1,8 +1,8 @@
 #include "preview/ReportPages.h"
 
-#include "report/RpPage.h"
-#include "report/RpPreviewPages.h"
 #include "report/RpReport.h"
+#include "report/objects/RpPage.h"
+#include "report/prepared/RpPreviewPages.h"
 
 namespace preview {
 

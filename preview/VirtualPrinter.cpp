@@ -1,7 +1,7 @@
 #include "preview/VirtualPrinter.h"
 
-#include "report/RpPaperSizes.h"
-#include "report/RpResources.h"
+#include "report/common/RpResources.h"
+#include "report/objects/RpPaperSizes.h"
 
 #include <utility>
 

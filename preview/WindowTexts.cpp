@@ -1,6 +1,6 @@
 #include "preview/WindowTexts.h"
 
-#include "report/RpResources.h"
+#include "report/common/RpResources.h"
 
 #include "platform/Cp1250.h"
 

@@ -1,10 +1,10 @@
 #include "preview/ZoomText.h"
 
-#include "controls/NumberText.h"
+#include "platform/NumberText.h"
 
 #include "platform/RegionalSettings.h"
 
-#include "report/RpTypes.h"
+#include "report/common/RpTypes.h"
 
 namespace preview {
 
@@ -26,8 +26,8 @@ std::optional<double> zoomEntryPercent(const std::string& text) {
     if (number.empty())
         return std::nullopt;
     // No group separator: the conversion takes the text as it is, as the platform's does.
-    const controls::NumberSeparators separators{decimal, '\0'};
-    return static_cast<double>(controls::ParseNumber(number, separators));
+    const platform::NumberSeparators separators{decimal, '\0'};
+    return static_cast<double>(platform::ParseNumber(number, separators));
 }
 
 } // namespace preview

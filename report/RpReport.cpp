@@ -1,13 +1,14 @@
 #include "report/RpReport.h"
+#include "report/RpReport_p.h"
 
-#include "report/RpDrawText.h"
-#include "report/RpEngine.h"
-#include "report/RpPage.h"
-#include "report/RpPreviewPages.h"
-#include "report/RpProperties.h"
-#include "report/RpResources.h"
-#include "report/RpXmlDocument.h"
-#include "report/RpXmlSerializer.h"
+#include "report/common/RpProperties.h"
+#include "report/common/RpResources.h"
+#include "report/objects/RpClassRegistry.h"
+#include "report/objects/RpComponentXml.h"
+#include "report/objects/RpPage.h"
+#include "report/objects/RpStyles.h"
+#include "report/xml/RpXmlDocument.h"
+#include "report/xml/RpXmlSerializer.h"
 
 #include "platform/Error.h"
 
@@ -70,9 +71,19 @@ TrpVariant readVariant(const TrpXMLItem& item) {
     return text;
 }
 
+// The report is the root that the objects' classes cannot name, so it registers itself. Every
+// program that reads a definition has a report to read it into, so this file is always linked
+// and its registration made before main.
+[[maybe_unused]] const bool registered = [] {
+    TrpClassRegistry::Register<TrpReport>("TrpReport");
+    return true;
+}();
+
 } // namespace
 
-TrpReport::TrpReport(TrpComponent* owner) : TrpComponent(owner), cache_(&script_.Scope) {
+TrpReport::TrpReport(TrpComponent* owner)
+    : TrpCustomReport(owner)
+    , d_(std::make_unique<Private>(*this)) {
     Clear();
 }
 
@@ -81,25 +92,12 @@ TrpReport::~TrpReport() {
     TrpComponent::Clear();
 }
 
-TrpDrawText& TrpReport::DrawText() {
-    if (!drawText_)
-        drawText_ = std::make_unique<TrpDrawText>();
-    return *drawText_;
+InterpreterScript& TrpReport::Script() {
+    return d_->script;
 }
 
-std::vector<TrpReportPage*> TrpReport::Pages() const {
-    std::vector<TrpReportPage*> pages;
-    for (TrpComponent* c : Objects())
-        if (auto* page = dynamic_cast<TrpReportPage*>(c))
-            pages.push_back(page);
-    return pages;
-}
-
-const TrpStyleItem* TrpReport::FindStyle(const std::string& name) const {
-    for (const auto& style : Styles)
-        if (sameTextIgnoringCase(style->Name, name))
-            return style.get();
-    return nullptr;
+TrpExpressionCache& TrpReport::ExpressionCache() {
+    return d_->cache;
 }
 
 void TrpReport::Clear() {
@@ -122,23 +120,23 @@ void TrpReport::Clear() {
 
 void TrpReport::RegisterScriptFunctions() {
     using Args = std::vector<TrpVariant>;
-    script_.Scope.AddFunction(
+    d_->script.Scope.AddFunction(
         "Get", [this](Args& a) { return Get(a[0].toString()); }, 1, 1);
-    script_.Scope.AddFunction(
+    d_->script.Scope.AddFunction(
         "Set",
         [this](Args& a) {
             Set(a[0].toString(), a[1]);
             return TrpVariant();
         },
         2, 2);
-    if (!script_.Scope.Find("Value"))
-        script_.Scope.AddVariable("Value");
+    if (!d_->script.Scope.Find("Value"))
+        d_->script.Scope.AddVariable("Value");
 }
 
 void TrpReport::SetScriptValue(const TrpVariant& value) {
-    auto entry = script_.Scope.Find("Value");
+    auto entry = d_->script.Scope.Find("Value");
     if (!entry)
-        entry = script_.Scope.AddVariable("Value");
+        entry = d_->script.Scope.AddVariable("Value");
     entry->write(value);
 }
 
@@ -190,17 +188,17 @@ bool TrpReport::LookUpName(const std::string& expression, TrpVariant& value) {
         // A string value is an expression; one that leads back to itself is an error, not an
         // endless recursion.
         const std::string key = upperAscii(variable->Name);
-        if (std::find(variablesInEvaluation_.begin(), variablesInEvaluation_.end(), key) !=
-            variablesInEvaluation_.end())
+        if (std::find(d_->variablesInEvaluation.begin(), d_->variablesInEvaluation.end(), key) !=
+            d_->variablesInEvaluation.end())
             throw platform::Error("Circular reference in variable '" + variable->Name + "'");
-        variablesInEvaluation_.push_back(key);
+        d_->variablesInEvaluation.push_back(key);
         try {
             value = Calc(variable->Value.stringValue());
         } catch (...) {
-            variablesInEvaluation_.pop_back();
+            d_->variablesInEvaluation.pop_back();
             throw;
         }
-        variablesInEvaluation_.pop_back();
+        d_->variablesInEvaluation.pop_back();
         return true;
     }
     if (const size_t paren = expression.find('('); paren != std::string::npos) {
@@ -213,7 +211,7 @@ bool TrpReport::LookUpName(const std::string& expression, TrpVariant& value) {
             return true;
         }
     }
-    if (const auto entry = script_.Scope.Find(expression);
+    if (const auto entry = d_->script.Scope.Find(expression);
         entry && entry->kind != InterpreterEntry::Kind::Function) {
         value = entry->read();
         return true;
@@ -229,7 +227,7 @@ TrpVariant TrpReport::Calc(const std::string& expression) {
     if (LookUpName(expression, value))
         return value;
     InterpreterError error;
-    const InterpreterRoutine* routine = cache_.Find(expression, error);
+    const InterpreterRoutine* routine = d_->cache.Find(expression, error);
     if (!routine) {
         std::string line = rpResource("clExprError") + " '" + expression + "': " + error.message;
         if (!CurrentObjectName.empty())
@@ -261,7 +259,7 @@ void TrpReport::LoadFromStream(std::istream& stream) {
     const std::string iniFile = IniFile;
     Clear();
     std::vector<std::string> errors;
-    TrpXMLSerializer::ReadComponent(*this, document.Root, errors, true);
+    TrpComponentXML::Read(*this, document.Root, errors, true);
     const bool convertNulls = EngineOptions.ConvertNulls, doublePass = EngineOptions.DoublePass;
     EngineOptions = engine;
     EngineOptions.ConvertNulls = convertNulls;
@@ -286,12 +284,8 @@ void TrpReport::LoadDefinition(const std::string& text) {
     document.FromText(text);
     Clear();
     std::vector<std::string> errors;
-    TrpXMLSerializer::ReadComponent(*this, document.Root, errors, false);
+    TrpComponentXML::Read(*this, document.Root, errors, false);
     addLoadErrors(errors);
-}
-
-void TrpReport::addLoadErrors(const std::vector<std::string>& errors) {
-    ErrorList.insert(ErrorList.end(), errors.begin(), errors.end());
 }
 
 void TrpReport::WriteExtraNodes(TrpXMLItem& node) {

@@ -1,10 +1,12 @@
 // Preparation of a TrpReport: BuildPreparedPages and the engine and prepared pages it fills.
-#include "report/RpEngine.h"
-#include "report/RpErrorBox.h"
-#include "report/RpMemoView.h"
-#include "report/RpPreviewPages.h"
 #include "report/RpReport.h"
-#include "report/RpResources.h"
+#include "report/RpReport_p.h"
+
+#include "report/common/RpResources.h"
+#include "report/engine/RpEngine.h"
+#include "report/engine/RpErrorBox.h"
+#include "report/objects/RpMemoView.h"
+#include "report/prepared/RpPreviewPages.h"
 
 #include "platform/Error.h"
 
@@ -79,15 +81,16 @@ bool prepareScript(TrpReport& report) {
 } // namespace
 
 TrpEngine& TrpReport::Engine() {
-    if (!engine_)
-        engine_ = std::make_unique<TrpEngine>(*this);
-    return *engine_;
+    return d_->engine;
 }
 
 TrpPreviewPages& TrpReport::PreviewPages() {
-    if (!previewPages_)
-        previewPages_ = std::make_unique<TrpPreviewPages>(*this);
-    return *previewPages_;
+    return d_->previewPages;
+}
+
+void TrpReport::showErrorBox() {
+    if (ErrorBox)
+        ErrorBox(rpResource("mbError"), rpErrorBoxText(ErrorList));
 }
 
 bool TrpReport::BuildPreparedPages(bool DiscardPrevious) {
@@ -114,12 +117,12 @@ bool TrpReport::BuildPreparedPages(bool DiscardPrevious) {
         std::istringstream stream(snapshot);
         LoadFromStream(stream);
         if (!ErrorList.empty() && !EngineOptions.SilentMode)
-            rpShowErrorBox(ErrorList);
+            showErrorBox();
         Reloading = false;
         ErrorList = errors;
     }
     if (!ErrorList.empty() && !EngineOptions.SilentMode)
-        rpShowErrorBox(ErrorList);
+        showErrorBox();
     return ErrorList.empty();
 }
 

@@ -54,14 +54,17 @@ kf_setup() {
 export CCACHE_BASEDIR="${KF_ROOT:-$PWD}"
 export CCACHE_NOHASHDIR=1
 
-# kf_build <build dir> [extra cmake arguments]
+# kf_build <build dir> [extra cmake arguments]: configures the folder (the first time, and again
+# whenever arguments are given) and builds it, with Ninja and ccache when they are installed.
 kf_build() {
     local dir=$1
     shift
-    local generator=()
+    local generator=() launcher=()
     command -v ninja >/dev/null && [ ! -f "$dir/Makefile" ] && generator=(-G Ninja)
-    if [ ! -f "$dir/CMakeCache.txt" ]; then
-        cmake -S "$KF_ROOT" -B "$dir" "${generator[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    if [ ! -f "$dir/CMakeCache.txt" ] || [ $# -gt 0 ]; then
+        cmake -S "$KF_ROOT" -B "$dir" "${generator[@]}" "${launcher[@]}" \
+            -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
     fi
     cmake --build "$dir" --parallel "$(nproc)"
 }

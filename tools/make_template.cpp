@@ -6,14 +6,14 @@
 // placed directly on the page in output order. Run it under QT_QPA_PLATFORM=offscreen.
 #include "platform/Cp1250.h"
 #include "platform/Files.h"
-#include "report/RpBarCodeView.h"
-#include "report/RpClassRegistry.h"
-#include "report/RpLineView.h"
-#include "report/RpMemoView.h"
-#include "report/RpPage.h"
-#include "report/RpPictureView.h"
 #include "report/RpReport.h"
-#include "report/RpXmlSerializer.h"
+#include "report/objects/RpBarCodeView.h"
+#include "report/objects/RpClassRegistry.h"
+#include "report/objects/RpLineView.h"
+#include "report/objects/RpMemoView.h"
+#include "report/objects/RpPage.h"
+#include "report/objects/RpPictureView.h"
+#include "report/xml/RpXmlSerializer.h"
 
 #include <QGuiApplication>
 #include <cstdio>

@@ -23,6 +23,7 @@ int main(int argc, char** argv) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
+    const bool quitWhenShown = app::QuitWhenShown::takeOption(arguments);
     const bool headless = app::WantsHeadless(arguments);
     if (headless) {
         // Exporting and printing need no window system at all.
@@ -47,10 +48,11 @@ int main(int argc, char** argv) {
     }
 
     platform::installQtTranslations();
-    app::InstallReportErrorBox();
     app::Forms forms = app::CreateForms();
+    app::InstallReportErrorBox(*forms.form1);
     // The window fills the desktop's work area.
-    app::QuitWhenShown::watch(*forms.form1);
+    if (quitWhenShown)
+        app::QuitWhenShown::watch(*forms.form1);
     forms.form1->showMaximized();
     return QApplication::exec();
 }

@@ -2,10 +2,10 @@
 #include "platform/Cp1250.h"
 #include "platform/PainterCanvas.h"
 #include "platform/RecordingCanvas.h"
-#include "report/RpPage.h"
-#include "report/RpPreviewPages.h"
 #include "report/RpReport.h"
-#include "report/RpView.h"
+#include "report/objects/RpPage.h"
+#include "report/objects/RpView.h"
+#include "report/prepared/RpPreviewPages.h"
 
 #include <QImage>
 #include <algorithm>

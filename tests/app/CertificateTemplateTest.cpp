@@ -1,11 +1,11 @@
 #include "app/CertificateTemplate.h"
 #include "platform/Cp1250.h"
-#include "report/RpBarCodeView.h"
-#include "report/RpLineView.h"
-#include "report/RpMemoView.h"
-#include "report/RpPage.h"
-#include "report/RpPictureView.h"
 #include "report/RpReport.h"
+#include "report/objects/RpBarCodeView.h"
+#include "report/objects/RpLineView.h"
+#include "report/objects/RpMemoView.h"
+#include "report/objects/RpPage.h"
+#include "report/objects/RpPictureView.h"
 
 #include <gtest/gtest.h>
 

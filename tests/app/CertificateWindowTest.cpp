@@ -5,7 +5,7 @@
 #include "controls/NumEdit.h"
 #include "controls/StyledMainMenu.h"
 #include "controls/UiFill.h"
-#include "platform/Beep.h"
+#include "platform/TestHooks.h"
 #include "preview/PreviewForm.h"
 
 #include "support/AccessibleWalk.h"

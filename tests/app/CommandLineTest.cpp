@@ -57,6 +57,13 @@ TEST_F(CommandLine, HelpExplainsTheOptionsInEnglishAndHungarian) {
         EXPECT_TRUE(run.out.contains(QString::fromUtf8(part))) << part;
 }
 
+TEST_F(CommandLine, TheBenchmarksOptionShowsTheWindowAndEndsOnceItIsPainted) {
+    // Not among the headless options, and not in --help.
+    const ProgramRun run = kf2718({"--quit-when-shown"});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_FALSE(kf2718({"--help"}).out.contains("quit"));
+}
+
 TEST_F(CommandLine, ExportsTheFilledCertificateAsAPdfWithSelectableText) {
     const ProgramRun run = kf2718({"--field", "Edit3=Kovács Ödön", "--field", "edit1=Minta Kft.",
                                    "--field", "NumEdit1=123 456", "--pdf", pdf});

@@ -5,10 +5,10 @@
 #include "platform/Cp1250.h"
 #include "platform/RecordingCanvas.h"
 #include "platform/RegionalSettings.h"
-#include "report/RpBarCodeView.h"
-#include "report/RpErrorBox.h"
-#include "report/RpMemoView.h"
-#include "report/RpPreviewPages.h"
+#include "report/engine/RpErrorBox.h"
+#include "report/objects/RpBarCodeView.h"
+#include "report/objects/RpMemoView.h"
+#include "report/prepared/RpPreviewPages.h"
 #include "support/ModalAnswerer.h"
 
 #include <QDate>
@@ -114,10 +114,9 @@ TEST_F(PrintCommand, AFailedPreparationShowsOneErrorBoxAndNoPreview) {
     auto* memo = dynamic_cast<report::TrpCustomMemoView*>(w.rpReport1.FindByName("Memo2"));
     ASSERT_NE(memo, nullptr);
     memo->Memo = {"[nincs_ilyen]"};
-    InstallReportErrorBox();
+    InstallReportErrorBox(w);
     ModalAnswerer dialogs;
     w.Nyomtats1Click();
-    report::rpSetErrorBoxHandler({});
     EXPECT_EQ(previews, 0);
     ASSERT_EQ(dialogs.seen().size(), 1u);
     EXPECT_EQ(dialogs.seen()[0].title, "Hiba");

@@ -5,6 +5,7 @@
 #include "controls/NumEdit.h"
 #include "platform/Cp1250.h"
 #include "platform/Files.h"
+#include "platform/TestHooks.h"
 #include "support/ModalAnswerer.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 #include "controls/DialogUnits.h"
 #include "controls/LangDlgs.h"
 
-#include "platform/Beep.h"
+#include "platform/TestHooks.h"
 
 #include "support/AccessibleWalk.h"
 #include "support/ModalAnswerer.h"

@@ -1,8 +1,8 @@
 #include "controls/NumEdit.h"
 #include "controls/StyledMainMenu.h"
-#include "platform/Beep.h"
 #include "platform/Error.h"
 #include "platform/RegionalSettings.h"
+#include "platform/TestHooks.h"
 #include "support/ModalAnswerer.h"
 
 #include <QApplication>
@@ -366,7 +366,8 @@ TEST_F(NumEditTest, UnreadableTextIsReportedAndKeptWhenLeaving) {
     tabIn();
     edit->setText("1.234"); // another locale's separator
     leave();
-    QTest::qWait(50);
+    // The report is queued; it shows once the focus change is over.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !answerer.seen().empty(); }));
     ASSERT_EQ(answerer.seen().size(), 1u);
     EXPECT_EQ(answerer.seen()[0].text, "'1.234' is not a valid floating point value.");
     EXPECT_EQ(edit->text(), "1.234");

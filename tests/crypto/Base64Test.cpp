@@ -22,8 +22,8 @@ void expectInvalidCharacter(std::string_view text) {
         decodeBase64(text);
         ADD_FAILURE() << "accepted \"" << text << '"';
     } catch (const ECipherException&) {
-        ADD_FAILURE() << "a malformed character is the platform's plain error";
-    } catch (const platform::Error& e) {
+        ADD_FAILURE() << "a malformed character is the plain error, not the cipher's own";
+    } catch (const crypto::Error& e) {
         EXPECT_STREQ(e.what(), "Invalid Base64 Character");
     }
 }

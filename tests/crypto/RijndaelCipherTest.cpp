@@ -137,7 +137,7 @@ TEST(RijndaelCipher, FewerThanSixteenBytesAreAnInvalidFileFormat) {
     }
 }
 
-TEST(RijndaelCipher, MalformedBase64IsThePlatformsPlainError) {
+TEST(RijndaelCipher, MalformedBase64IsThePlainError) {
     const auto cipher = cipherWithPassphrase("jelsz\xF3");
     const std::string saved = cipher->EncryptText("hegym\xE1sz\xF3\r\n");
     try {
@@ -145,7 +145,7 @@ TEST(RijndaelCipher, MalformedBase64IsThePlatformsPlainError) {
         ADD_FAILURE() << "a line break was accepted";
     } catch (const ECipherException&) {
         ADD_FAILURE() << "reported as a cipher error";
-    } catch (const platform::Error& e) {
+    } catch (const crypto::Error& e) {
         EXPECT_STREQ(e.what(), "Invalid Base64 Character");
     }
     // The save-file reader drops one final line break; the key survived the error.

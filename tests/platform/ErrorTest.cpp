@@ -1,5 +1,4 @@
 #include "platform/Error.h"
-#include "platform/ErrorReport.h"
 
 #include <gtest/gtest.h>
 
@@ -26,13 +25,4 @@ TEST(StrToInt, RejectsOtherTextWithTheConversionMessage) {
                       std::string("'") + bad + "' is not a valid integer value");
         }
     }
-}
-
-TEST(ErrorReport, FullStopIsAddedAfterCharactersThatSortAfterIt) {
-    EXPECT_EQ(errorReportText("Invalid file format"), "Invalid file format.");
-    EXPECT_EQ(errorReportText("Nincs ment\xE9s!           ."), "Nincs ment\xE9s!           .");
-    EXPECT_EQ(errorReportText("Hiba!"), "Hiba!");                  // '!' sorts before '.'
-    EXPECT_EQ(errorReportText("t\xE9tel \xE1"), "t\xE9tel \xE1."); // accented letters sort after
-    EXPECT_EQ(errorReportText("(1)"), "(1)");                      // ')' sorts before '.'
-    EXPECT_EQ(errorReportText(""), "");
 }

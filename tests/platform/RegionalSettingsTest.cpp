@@ -1,5 +1,4 @@
 #include "platform/RegionalSettings.h"
-#include "platform/Beep.h"
 
 #include <gtest/gtest.h>
 
@@ -47,13 +46,4 @@ TEST(RegionalSettings, InstalledSettingsFormatTheShortDate) {
     setRegionalSettings(s);
     EXPECT_EQ(formatShortDate(QDate(2026, 3, 1)), "2026.03.01.");
     setRegionalSettings(saved);
-}
-
-TEST(Beep, AnInstalledHandlerReplacesTheSound) {
-    int beeps = 0;
-    auto previous = setBeepHandler([&] { ++beeps; });
-    beep();
-    beep();
-    setBeepHandler(previous);
-    EXPECT_EQ(beeps, 2);
 }

@@ -3,17 +3,18 @@
 // objects placed on them, prepared before any window opens (as the program does), and a preview
 // whose desk has a chosen client size.
 #include "preview/Preview.h"
-#include "preview/PreviewPrinting.h"
+#include "preview/PreviewServices.h"
 #include "preview/PreviewWorkspace.h"
 
-#include "report/RpMemoView.h"
-#include "report/RpPage.h"
-#include "report/RpPreviewPages.h"
 #include "report/RpReport.h"
+#include "report/objects/RpMemoView.h"
+#include "report/objects/RpPage.h"
+#include "report/prepared/RpPreviewPages.h"
 
 #include "platform/Cp1250.h"
 
 #include <QApplication>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -44,12 +45,24 @@ struct PreviewReport {
     void prepare() { ASSERT_TRUE(report.BuildPreparedPages(true)); }
 };
 
-// Connects the print hooks for one test and restores the previous ones afterwards.
-struct PrintingHooks {
-    preview::PreviewPrinting previous;
-    explicit PrintingHooks(preview::PreviewPrinting hooks)
-        : previous(preview::setPreviewPrinting(std::move(hooks))) {}
-    ~PrintingHooks() { preview::setPreviewPrinting(previous); }
+// The program's side of the preview in a test: the system's printers and print job unless the
+// test puts its own in their place, and a record of the errors the preview reported. It must
+// outlive the windows given its services.
+struct TestServices {
+    std::function<bool()> hasRealPrinters;
+    std::function<void(preview::TrpPreview&)> runPrintJob;
+    std::vector<std::string> errors;
+
+    preview::PreviewServices services() {
+        const preview::PreviewServices system = preview::systemPreviewServices({});
+        return {[this, system] {
+                    return hasRealPrinters ? hasRealPrinters() : system.HasRealPrinters();
+                },
+                [this, system](preview::TrpPreview& view) {
+                    runPrintJob ? runPrintJob(view) : system.RunPrintJob(view);
+                },
+                [this](const std::string& message) { errors.push_back(message); }};
+    }
 };
 
 // Gives the view's desk exactly this client size (the frame comes on top), with the view shown.

@@ -36,7 +36,7 @@ protected:
         data.memo(0, 10, 20, "Munkáltatói igazolás");
         data.report.PreviewOptions.Buttons = buttons;
         data.prepare();
-        form = std::make_unique<TrpPreviewForm>();
+        form = std::make_unique<TrpPreviewForm>(host.services());
         form->Attach(data.report);
         form->show();
         QApplication::setActiveWindow(form.get());
@@ -60,6 +60,7 @@ protected:
     QString zoomBox() const { return form->ZoomCB->currentText(); }
 
     PreviewReport data{1};
+    TestServices host;
     std::unique_ptr<TrpPreviewForm> form;
 };
 
@@ -85,7 +86,7 @@ TEST_F(PreviewFormTest, SeparatorsGoWithTheirGroups) {
     open((1 << 11) - 1);
     EXPECT_EQ(visibleItems().size(), 29);
     data.report.PreviewOptions.Buttons = bit(report::pbPageSetup) | bit(report::pbNavigator);
-    form = std::make_unique<TrpPreviewForm>();
+    form = std::make_unique<TrpPreviewForm>(host.services());
     form->Attach(data.report);
     EXPECT_EQ(visibleItems(), QStringList({"Sep2", "PageSettingsB", "Sep6", "FirstB", "PriorB",
                                            "Sep4", "NextB", "LastB", "frTBPanel1", "CancelB"}));
@@ -108,7 +109,7 @@ TEST_F(PreviewFormTest, OpensMaximizedOnPageOneAtTheReportsZoom) {
 
 TEST_F(PreviewFormTest, AReportWithoutPagesShowsPageZeroOfZero) {
     data.report.PreviewOptions.Buttons = bit(report::pbPrint);
-    form = std::make_unique<TrpPreviewForm>();
+    form = std::make_unique<TrpPreviewForm>(host.services());
     form->Attach(data.report); // not prepared
     EXPECT_EQ(form->StatusPanel0->text(), QString::fromUtf8("0. oldal 0 oldalból"));
 }
@@ -161,10 +162,9 @@ TEST_F(PreviewFormTest, TypedZoomIsTakenAsTypedAndTheListMarksTheZoomInForce) {
 
 TEST_F(PreviewFormTest, AZoomEntryThatIsNoNumberIsReportedAndChangesNothing) {
     open();
-    ModalAnswerer answers;
     enterZoom("abc");
-    ASSERT_EQ(answers.seen().size(), 1u);
-    EXPECT_EQ(answers.seen()[0].text, "'abc' is not a valid floating point value.");
+    ASSERT_EQ(host.errors.size(), 1u);
+    EXPECT_EQ(host.errors[0], "'abc' is not a valid floating point value");
     EXPECT_EQ(form->Preview->Zoom(), 1.0);
     EXPECT_EQ(zoomBox(), "abc"); // no rewrite was posted
 }
@@ -197,7 +197,7 @@ TEST_F(PreviewFormTest, EveryStopAndEveryButtonIsNamedForScreenReaders) {
     open();
     for (const int buttons : {bit(report::pbPrint) | bit(report::pbZoom), (1 << 11) - 1}) {
         data.report.PreviewOptions.Buttons = buttons;
-        form = std::make_unique<TrpPreviewForm>();
+        form = std::make_unique<TrpPreviewForm>(host.services());
         form->Attach(data.report);
         form->show();
         const std::vector<AccessibleField> stops = focusableFields(form.get());
@@ -227,7 +227,7 @@ TEST_F(PreviewFormTest, ThePageAreaSaysWhichPageItShowsAndAtWhatZoom) {
         three.memo(page, 10, 20, "Munkáltatói igazolás");
     three.report.PreviewOptions.Buttons = bit(report::pbPrint) | bit(report::pbZoom);
     three.prepare();
-    auto window = std::make_unique<TrpPreviewForm>();
+    auto window = std::make_unique<TrpPreviewForm>(host.services());
     window->Attach(three.report);
     const auto description = [&] {
         return QAccessible::queryAccessibleInterface(window->Preview)
@@ -262,7 +262,7 @@ TEST_F(PreviewFormTest, TheZoomButtonsAnswerTheirKeysWhereverTheFocusIs) {
 
     // Without the zoom buttons their keys do nothing.
     data.report.PreviewOptions.Buttons = bit(report::pbPrint);
-    form = std::make_unique<TrpPreviewForm>();
+    form = std::make_unique<TrpPreviewForm>(host.services());
     form->Attach(data.report);
     form->show();
     QApplication::setActiveWindow(form.get());
@@ -306,7 +306,7 @@ TEST_F(PreviewFormTest, OpenPreviewShowsTheWindowModallyAndDestroysItWhenItClose
         status = shown->StatusPanel0->text();
         QTest::keyClick(shown->Preview, Qt::Key_Escape);
     });
-    OpenPreview(data.report, &owner);
+    OpenPreview(data.report, host.services(), &owner);
     EXPECT_TRUE(maximized);
     // Modal, a window of its own, kept above the window that opened it.
     EXPECT_TRUE(modal);
@@ -321,7 +321,8 @@ TEST_F(PreviewFormTest, ThePrintButtonWantsARealPrinter) {
     open();
     bool printers = false;
     int jobs = 0;
-    PrintingHooks hooks({[&] { return printers; }, [&](TrpPreview&) { ++jobs; }});
+    host.hasRealPrinters = [&] { return printers; };
+    host.runPrintJob = [&](TrpPreview&) { ++jobs; };
     ModalAnswerer answers;
     form->PrintB->click();
     ASSERT_EQ(answers.seen().size(), 1u);

@@ -23,6 +23,7 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 
 using namespace preview;
 using platform::CanvasRecord;
@@ -42,7 +43,7 @@ protected:
     // Prepares the report and opens a view on it with that client area.
     void show(int clientWidth = 1000, int clientHeight = 1200) {
         data->prepare();
-        view = std::make_unique<TrpPreview>();
+        view = std::make_unique<TrpPreview>(host.services());
         view->OnPageChanged = [this](int page) { notified.push_back(page); };
         view->Attach(&data->report);
         setClientSize(*view, clientWidth, clientHeight);
@@ -53,6 +54,7 @@ protected:
     void SetUp() override { lastSearchText() = {}; }
 
     std::unique_ptr<PreviewReport> data;
+    TestServices host;
     std::unique_ptr<TrpPreview> view;
     std::vector<int> notified;
 };
@@ -205,7 +207,7 @@ TEST_F(PreviewViewTest, TheCurrentPageFollowsScrollingAndGoToPageScrollsToIt) {
 
 TEST_F(PreviewViewTest, AStoreWithoutPagesShowsPageZeroOnAGrayDesk) {
     data = std::make_unique<PreviewReport>(0);
-    view = std::make_unique<TrpPreview>();
+    view = std::make_unique<TrpPreview>(host.services());
     view->OnPageChanged = [this](int page) { notified.push_back(page); };
     view->Attach(&data->report);
     setClientSize(*view, 400, 300);
@@ -216,6 +218,47 @@ TEST_F(PreviewViewTest, AStoreWithoutPagesShowsPageZeroOnAGrayDesk) {
     ASSERT_EQ(canvas.records().size(), 1u);
     EXPECT_EQ(canvas.records()[0].kind, Kind::FillRect);
     EXPECT_EQ(canvas.records()[0].brush.color, TrpPreviewWorkspace::DeskColor);
+}
+
+TEST_F(PreviewViewTest, APageLostFromTheFileCachePaintsBlankAndIsReportedAfterThePaint) {
+    open(6);
+    QTemporaryDir folder;
+    data->report.EngineOptions.UseFileCache = true;
+    data->report.EngineOptions.MaxMemSize = 0; // every page added moves the older ones out
+    data->report.EngineOptions.TempDir = folder.path().toStdString();
+    show(1000, 1200);
+    // A full or cleaned temporary folder: the pages moved out (the third to the fifth) are lost.
+    const QString cacheFile = data->report.PreviewPages().TemporaryFileName();
+    ASSERT_TRUE(QFile::exists(cacheFile));
+    ASSERT_TRUE(QFile::resize(cacheFile, 0));
+    view->GoToPage(4);
+
+    // The widget's own paint survives, and the error waits until the paint is over.
+    desk().viewport()->repaint();
+    EXPECT_TRUE(host.errors.empty()) << "reported in the middle of the paint";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !host.errors.empty(); }));
+    EXPECT_EQ(host.errors,
+              std::vector<std::string>{"Prepared page is missing from the temporary file"});
+    // Painted again (as after the error box closes), the same failure is not reported again.
+    desk().viewport()->repaint();
+    QApplication::processEvents();
+    EXPECT_EQ(host.errors.size(), 1u);
+
+    // The lost page is blank paper in its frame; the page kept in memory keeps its text.
+    view->GoToPage(2);
+    RecordingCanvas canvas;
+    desk().PaintArea(canvas, {0, 0, 1000, 1200}, false);
+    const Rect lost = desk().ClientPageRect(2), kept = desk().ClientPageRect(1);
+    const auto frames = recordsOf(canvas, Kind::Rectangle);
+    EXPECT_TRUE(std::any_of(frames.begin(), frames.end(), [&](const CanvasRecord* r) {
+        return r->rect == lost && r->brush.color == platform::clWhite;
+    }));
+    const auto inside = [](const Rect& page, const CanvasRecord* text) {
+        return text->bounds.top >= page.top && text->bounds.bottom <= page.bottom;
+    };
+    const auto texts = recordsOf(canvas, Kind::TextOut);
+    EXPECT_TRUE(std::none_of(texts.begin(), texts.end(), [&](auto* t) { return inside(lost, t); }));
+    EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [&](auto* t) { return inside(kept, t); }));
 }
 
 TEST_F(PreviewViewTest, PaintingClipsThePagesOutOfTheDeskAndDrawsThemFramedWithAShadow) {
@@ -377,16 +420,16 @@ TEST_F(PreviewViewTest, PrintingHandsTheViewToThePrintJobAndAlwaysUnlocksAfterwa
     int calls = 0;
     int pageSeen = 0;
     bool fail = false;
-    PrintingHooks hooks({[] { return true; },
-                         [&](TrpPreview& v) {
-                             ++calls;
-                             pageSeen = v.CurrentPage();
-                             v.FreezeView();
-                             v.ShowPrintProgress(1);
-                             EXPECT_TRUE(v.ProgressPanel()->isVisible());
-                             if (fail)
-                                 throw platform::Error("spooler refused");
-                         }});
+    const auto printJob = [&](TrpPreview& v) {
+        ++calls;
+        pageSeen = v.CurrentPage();
+        v.FreezeView();
+        v.ShowPrintProgress(1);
+        EXPECT_TRUE(v.ProgressPanel()->isVisible());
+        if (fail)
+            throw platform::Error("spooler refused");
+    };
+    host.runPrintJob = printJob;
     notified.clear();
     view->PrintFromView();
     EXPECT_EQ(calls, 1);
@@ -400,14 +443,12 @@ TEST_F(PreviewViewTest, PrintingHandsTheViewToThePrintJobAndAlwaysUnlocksAfterwa
     // Cancelled during one print, the next one starts afresh.
     data->report.PreviewPages().StopRequested = true;
     bool stopAtStart = true;
-    {
-        PrintingHooks again({[] { return true; },
-                             [&](TrpPreview& v) {
-                                 stopAtStart = v.Pages()->StopRequested;
-                                 ++calls;
-                             }});
-        view->PrintFromView();
-    }
+    host.runPrintJob = [&](TrpPreview& v) {
+        stopAtStart = v.Pages()->StopRequested;
+        ++calls;
+    };
+    view->PrintFromView();
+    host.runPrintJob = printJob;
     EXPECT_FALSE(stopAtStart);
 
     fail = true;
@@ -416,11 +457,9 @@ TEST_F(PreviewViewTest, PrintingHandsTheViewToThePrintJobAndAlwaysUnlocksAfterwa
     EXPECT_FALSE(view->ProgressPanel()->isVisible());
 
     // Ctrl+P prints whatever buttons the window shows; a failure goes to the error report.
-    ModalAnswerer answers;
     QTest::keyClick(view.get(), Qt::Key_P, Qt::ControlModifier);
     EXPECT_EQ(calls, 4);
-    ASSERT_EQ(answers.seen().size(), 1u);
-    EXPECT_EQ(answers.seen()[0].text, "spooler refused.");
+    EXPECT_EQ(host.errors, std::vector<std::string>{"spooler refused"});
 }
 
 TEST_F(PreviewViewTest, CtrlSWritesThePreparedReportWithTheExtensionPrp) {
@@ -455,8 +494,8 @@ TEST_F(PreviewViewTest, CtrlSWritesThePreparedReportWithTheExtensionPrp) {
     ASSERT_TRUE(QDir(dir.path()).mkdir("masolat.prp"));
     answers.then([&](QWidget* w) { chooseFile(w, dir.path(), "masolat.txt"); });
     QTest::keyClick(view.get(), Qt::Key_S, Qt::ControlModifier);
-    ASSERT_EQ(answers.seen().size(), 4u);
-    EXPECT_EQ(answers.seen()[3].title, QApplication::applicationDisplayName());
+    EXPECT_EQ(answers.seen().size(), 3u);
+    EXPECT_EQ(host.errors.size(), 1u);
     EXPECT_FALSE(view->Locked());
 }
 

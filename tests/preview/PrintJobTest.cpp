@@ -6,7 +6,7 @@
 #include "preview/Printers.h"
 
 #include "platform/Cp1250.h"
-#include "platform/ErrorReport.h"
+#include "platform/Error.h"
 
 #include "support/ModalAnswerer.h"
 
@@ -231,12 +231,12 @@ TEST_F(PrintJob, StopRequestAbortsTheDocument) {
 
 TEST_F(PrintJob, FailingPrinterIsReportedAndTheProgramGoesOn) {
     printer().failure = platform::fromUtf8("A(z) \"Office\" nyomtató le van állítva");
-    ModalAnswerer answerer;
-    answerer.then(ModalAnswerer::accept());
-    platform::runCommand([this] { run(); });
-    ASSERT_EQ(answerer.seen().size(), 1u);
-    EXPECT_EQ(answerer.seen()[0].text,
-              QString::fromUtf8("A(z) \"Office\" nyomtató le van állítva."));
+    try {
+        run();
+        ADD_FAILURE() << "the failing printer printed";
+    } catch (const platform::Error& e) {
+        EXPECT_EQ(e.what(), printer().failure);
+    }
     EXPECT_TRUE(pages.painted.empty());
 
     printer().failure.clear();
@@ -299,11 +299,14 @@ TEST_F(PrintJob, AllPagesChoiceIgnoresThePageNumbersText) {
 TEST_F(PrintJob, CopiesTextThatIsNotANumberPrintsNothing) {
     options().ShowDialog = true;
     ModalAnswerer answerer;
-    answerer.then(inDialog([](TrpPrintDialog& d) { d.CopiesE->setText("két"); }))
-        .then(ModalAnswerer::accept());
-    platform::runCommand([this] { run(); });
-    ASSERT_EQ(answerer.seen().size(), 2u);
-    EXPECT_EQ(answerer.seen()[1].text, QString::fromUtf8("'két' is not a valid integer value."));
+    answerer.then(inDialog([](TrpPrintDialog& d) { d.CopiesE->setText("két"); }));
+    try {
+        run();
+        ADD_FAILURE() << "printed with copies \"két\"";
+    } catch (const platform::Error& e) {
+        EXPECT_EQ(e.what(), platform::fromUtf8("'két' is not a valid integer value"));
+    }
+    EXPECT_EQ(answerer.seen().size(), 1u);
     EXPECT_TRUE(printer().steps.empty());
 }
 

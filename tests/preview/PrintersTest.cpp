@@ -8,7 +8,7 @@
 #include "preview/Printers.h"
 #include "preview/VirtualPrinter.h"
 
-#include "report/RpPaperSizes.h"
+#include "report/objects/RpPaperSizes.h"
 
 #include "platform/Cp1250.h"
 

@@ -1,6 +1,6 @@
 #include "TestPages.h"
 
-#include "report/RpPage.h"
+#include "report/objects/RpPage.h"
 
 #include "platform/Canvas.h"
 #include "platform/Cp1250.h"

@@ -2,12 +2,12 @@
 // A report shaped like the certificate: one A4 page with margins 22/20/10/25 mm and objects lying
 // directly on it, a host handler answering bracketed names from a table, and an error box that
 // records what it would show.
-#include "report/RpErrorBox.h"
-#include "report/RpLineView.h"
-#include "report/RpMemoView.h"
-#include "report/RpPage.h"
-#include "report/RpPreviewPages.h"
 #include "report/RpReport.h"
+#include "report/engine/RpErrorBox.h"
+#include "report/objects/RpLineView.h"
+#include "report/objects/RpMemoView.h"
+#include "report/objects/RpPage.h"
+#include "report/prepared/RpPreviewPages.h"
 
 #include <map>
 #include <string>
@@ -23,7 +23,6 @@ struct PreparedReport {
     report::TrpReportPage* page = report::rpCreate<report::TrpReportPage>(&report);
     std::map<std::string, std::string> answers;
     std::vector<ShownBox> boxes;
-    report::TrpErrorBoxHandler previousBox;
 
     PreparedReport() {
         page->LeftMargin = 22;
@@ -34,12 +33,10 @@ struct PreparedReport {
             if (const auto it = answers.find(name); it != answers.end())
                 value = it->second;
         };
-        previousBox = report::rpSetErrorBoxHandler(
-            [this](const std::string& caption, const std::string& text) {
-                boxes.push_back({caption, text});
-            });
+        report.ErrorBox = [this](const std::string& caption, const std::string& text) {
+            boxes.push_back({caption, text});
+        };
     }
-    ~PreparedReport() { report::rpSetErrorBoxHandler(previousBox); }
     PreparedReport(const PreparedReport&) = delete;
     PreparedReport& operator=(const PreparedReport&) = delete;
 

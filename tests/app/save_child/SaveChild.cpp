@@ -9,6 +9,7 @@
 #include "controls/Edit.h"
 #include "platform/Cp1250.h"
 #include "platform/Files.h"
+#include "platform/TestHooks.h"
 
 #include <QApplication>
 #include <csignal>

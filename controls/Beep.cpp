@@ -1,0 +1,16 @@
+#include "controls/Beep.h"
+
+#include "platform/TestHooks.h"
+
+#include <QApplication>
+
+namespace controls {
+
+void beep() {
+    if (const platform::BeepHook& hook = platform::beepHandler())
+        hook();
+    else
+        QApplication::beep();
+}
+
+} // namespace controls

@@ -1,0 +1,9 @@
+#pragma once
+// The platform's default beep, which signals a refused keystroke. Tests count beeps through
+// platform/TestHooks.h instead of hearing them.
+
+namespace controls {
+
+void beep();
+
+} // namespace controls

@@ -1,0 +1,23 @@
+#include "preview/PreviewServices.h"
+
+#include "preview/Preview.h"
+#include "preview/PrintJob.h"
+#include "preview/Printers.h"
+#include "preview/ReportPages.h"
+
+namespace preview {
+
+PreviewServices systemPreviewServices(std::function<void(const std::string&)> showError) {
+    PreviewServices services;
+    services.HasRealPrinters = [] { return TrpPrinters::Instance().HasPhysicalPrinters(); };
+    services.RunPrintJob = [](TrpPreview& view) {
+        ReportPages pages(*view.Report());
+        pages.CurrentPageNumber = [&view] { return view.CurrentPage(); };
+        pages.OnPrintProgress = [&view](int pageNumber) { view.ShowPrintProgress(pageNumber); };
+        RunPrintJob(pages);
+    };
+    services.ShowError = std::move(showError);
+    return services;
+}
+
+} // namespace preview
