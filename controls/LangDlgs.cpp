@@ -6,9 +6,9 @@
 #include "controls/LanguageTable.h"
 #include "controls/SchemeButton.h"
 #include "controls/SchemePanel.h"
-#include "platform/FieldLabel.h"
 
 #include "platform/Cp1250.h"
+#include "platform/FieldLabel.h"
 
 #include <QGuiApplication>
 #include <QLabel>
