@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets the machine up (as root it installs what is missing), builds KF2718 and starts it.
 set -euo pipefail
 KF_ROOT=$(cd "$(dirname "$0")" && pwd)

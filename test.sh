@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets the machine up (as root it installs what is missing), builds KF2718 with its tests and runs
 # every test through CTest. Exits non-zero when anything fails, and also when the tests changed
 # the machine's printing or font set-up (they print through a private scheduler of their own).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A panel: a filled rectangle with an optional one-pixel bevel, raised or lowered, inside its edge.
 #include <QWidget>

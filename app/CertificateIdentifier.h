@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The certificate identifier printed in the footer: the last six digits of the processor's
 // signature followed by the employee's name checksum in hexadecimal.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The certificate's print template: the stored report definition compiled into the program
 // (made by tools/make_template from the rows there and the two logos).

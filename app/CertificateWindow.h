@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The certificate window: the employer's section (I) and the employee's section (II) with their
 // fields, and the menu with the program's four commands.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program without its window: the certificate exported as a PDF or printed without the print
 // dialog, from a save file and/or field values given on the command line.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A label of the certificate window: placed at its design position and kept within its design
 // width, the width its text took with the fonts the window was designed with. The metric

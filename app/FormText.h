@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The form text: the window's field values as lines "Name_value" after a marker line, the text that
 // Save encrypts and Load decrypts.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The guide window: a fixed rich-text guide. It is created hidden and no command shows it.
 #include <QWidget>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The hidden window that holds the two line buffers of the Save and Load commands.
 #include <QWidget>

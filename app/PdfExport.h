@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writes a report's prepared pages into a PDF file at 600 dpi, each page on paper of its own size,
 // drawn by the same PaintPage as the preview and the printer, so the text stays selectable.

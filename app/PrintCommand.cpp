@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Print command of the certificate window and the values it hands to the report.
 #include "app/CertificateIdentifier.h"
 #include "app/CertificateWindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // For the start-up benchmark: with the command-line option --quit-when-shown (not in --help) the
 // event loop ends once the window has been exposed and painted, so a whole process measures

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Save and Load commands of the certificate window.
 #include "app/CertificateWindow.h"
 #include "app/FormText.h"

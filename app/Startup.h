@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Start-up: the program's three windows, created in their order; the first is the main window.
 #include <memory>

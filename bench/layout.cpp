@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text layout throughput: the 600-dpi layout of text objects (mark-up scan, measuring, wrapping)
 // against QTextLayout wrapping the same text with the same font at the same width. Both run on
 // 1 MB and 10 MB of mixed Hungarian text; the 10 MB run shows whether the cost grows linearly.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the certificate as a flat OpenDocument text (.fodt) for the office-suite baseline of the
 PDF benchmark: the same page, texts, fonts, alignments, lines and pictures as the program's
 template (app/resources/certificate.xml), with the variables filled with the benchmark's values.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up baseline: a bare Qt Widgets window with one label, shown the way the program shows
 // its window, ended by the same rule once it is painted.
 #include "app/QuitWhenShown.h"

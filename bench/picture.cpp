@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A picture object is decoded on its first drawing and the decoded pixels serve every later one.
 // Measures a later drawing (screen at zoom 1, and a 600-dpi printer page's scale) against the
 // baseline of decoding the JPEG again for each drawing, and prints the ratio.

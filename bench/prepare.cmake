@@ -1,1 +1,2 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 kf_benchmark(bench_prepare prepare.cpp kf_report Qt6::Gui)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Preparation of long reports: a page header, a page footer and objects lying on the page, and a
 // data band of text objects and a line that the host shows row after row (19 rows a page). Reports
 // time and heap per prepared page for 100 and for 1 000 pages; the ratio of the two per-page

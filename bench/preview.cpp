@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Repainting the certificate's preview at 100 % in a 1000 x 1200 desk: the page view's paint of
 // the whole desk (gray desk, the page from its kept picture, shadow), the same paint drawing the
 // page anew, and the widget's own repaint, against a bare QPainter drawing only the glyph runs of

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 add_executable(minimal_window minimal_window.cpp)
 target_link_libraries(minimal_window PRIVATE Qt6::Widgets)
 target_include_directories(minimal_window PRIVATE ${PROJECT_SOURCE_DIR})

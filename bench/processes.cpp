@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole-process benchmarks, each against its baseline in the same run:
 //   - exporting the filled certificate with kf2718 --pdf vs an office suite converting an
 //     equivalent one-page document (bench/make_certificate_fodt.py) to PDF;

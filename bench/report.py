@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reads the JSON results of the benchmarks and prints the table of bench/README.md: each figure
 of ours beside its baseline from the same run, the ratio, the target and whether it is met.
 

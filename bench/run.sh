@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds and runs every benchmark and prints the table of bench/README.md (each figure of ours
 # beside its baseline measured in the same run). Not part of ./test.sh: timings belong here, never
 # in tests. As root it installs the office suite that the PDF baseline needs.

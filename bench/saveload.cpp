@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Save and Load of a filled certificate, each against the bare file operation it is built on:
 // Save (form text, key derivation, encryption, a synced write and a rename) against writing and
 // syncing the same number of bytes; Load (read, decryption, restore) against reading them.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # kf_library(<name> SOURCES <files...> [PUBLIC <deps...>] [PRIVATE <deps...>])
 # One static library per folder, of the files listed. Headers are named from the source tree's
 # root ("report/objects/RpView.h"), so every library puts that root on its include path.

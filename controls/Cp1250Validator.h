@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Keeps an edit box to what code page 1250 can hold, so that nothing is silently changed when its
 // text is stored as code page 1250 bytes.

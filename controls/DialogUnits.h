@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Dialog layout in units of the font's average character size, so that the dialogs scale with
 // their font: horizontal units are quarters of the average width, vertical units eighths of the

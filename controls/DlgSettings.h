@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The module-wide settings of the localized dialogs. Any caller may change them between dialogs;
 // each dialog reads them while it is being built.

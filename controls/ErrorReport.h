@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The application's standard report of an error that ended a command: a modal box with the stop
 // icon, titled with the application's title, showing the message with a full stop appended when its

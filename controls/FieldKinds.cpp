@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/FieldKinds.h"
 
 #include "controls/Cp1250Validator.h"

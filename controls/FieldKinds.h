@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The further input components whose values the form text can carry. None of them stands on the
 // certificate window; each holds just the data that its form-text line reads or writes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Colour gradients drawn line by line, through any number of colours.
 #include "platform/Color.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Localized modal dialogs: a message dialog (text, an icon by message type, a row of standard
 // buttons) and a one-line input dialog, with window titles and button captions from the language

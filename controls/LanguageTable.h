@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The twelve languages of the dialogs: window titles and button captions, each row stored as
 // single-byte text in its own language's Windows code page.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window of the localized message and input dialogs: a dialog built in code, in the system's
 // message font, optionally painted with a gradient background. Esc activates its cancel button

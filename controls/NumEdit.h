@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A one-line edit box for a single number. The text is the only state: it is kept in the shape of
 // a number keystroke by keystroke, regrouped with the thousands separator after each key

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How assistive technology (a screen reader over AT-SPI) sees the numeric edit: an editable text
 // like any line edit, whose number is offered as well through the value interface. Qt's own

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A multi-line plain-text editor used as a line buffer: the form text is built and read through it.
 // It holds code page 1250 lines exactly as given; a line is the text between two line breaks,

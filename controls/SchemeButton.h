@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A push button painted in one of a set of colour schemes instead of the desktop style. It keeps
 // every behaviour of a push button (default and cancel roles, keyboard, modal results).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The colour families shared by the scheme-styled button and panel. Private to the controls.
 #include <QColor>

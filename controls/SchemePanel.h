@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A panel painted in one of a set of colour schemes; dialogs place their content on it and take
 // its dark colour for their text.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TStyledMainMenu: the window's menu bar, drawn by the program itself. The bar shows one
 // continuous gradient up to the window's right edge; the item under the pointer and the item that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The style object of the styled main menu. Its defaults are the whole visible design: a soft
 // lavender-grey gradient across the bar, a light-yellow to light-orange highlight under the item

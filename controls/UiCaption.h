@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The caption of a gradient caption control: one line of text with its font and placement.
 #include "controls/UiPersistent.h"

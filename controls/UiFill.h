@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TUiFill: a band of colour with a one-line caption over it, the title bar of a form section.
 // Its look lives in three sub-objects (Bevel, Caption, FillObject with its Gradient); each reports

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The gradient of a caption's fill: a list of band colours between a start and an end colour, and
 // the bands painted across a rectangle.

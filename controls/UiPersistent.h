@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sub-objects of a control (a caption's font, its fill and gradient) report every real change
 // of a property to their owner, which repaints. A setter given the current value does nothing.

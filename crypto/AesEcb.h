@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The AES block cipher in ECB mode over whole 16-byte blocks, from OpenSSL: every block on its own,
 // no chaining, no padding. Private to the cipher component.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Base64 form of cipher text in the save file. Encoding is the standard one; decoding follows
 // the save format's own, more lenient rules, which every earlier file was read with.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The failures of the cipher library; like the program's other errors they carry code page 1250
 // text. Error is the plain failure (a malformed Base64 character), ECipherException the cipher's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The small Feistel cipher that finishes the key digest: 16-byte blocks, a 16-byte key expanded by
 // ISAAC's mixing step into 32 subkey words, two MixRound calls per round. Only encryption is ever

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The system's own digest that turns a pass phrase into a cipher key. Not a published key
 // derivation, and it must stay bit for bit as it is: the key decides whether an earlier save file

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The running state of one key digest: the 256-byte digest block seeded with pi and the 16-byte
 // mixing key. Kept apart from KeyDigest so that the absorbing rules can be checked on their own.

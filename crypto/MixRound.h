@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The four-word mixing function shared by the key digest's mixing key and its block cipher.
 #include <cstdint>

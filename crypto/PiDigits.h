@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The first 2048 bits of the fractional part of pi, most significant bit first: the key digest's
 // initial block. A constant table rather than a computation at start-up; the tests regenerate it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The cipher component of the certificate window (RijndaelCipher1): a key derived from the pass
 // phrase, and text encrypted with AES in ECB mode into one line of Base64. Texts are code page

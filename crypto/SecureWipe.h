@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Overwrites secrets (pass phrases, keys, decrypted form text) before their memory is given back,
 // in a way the optimiser cannot drop.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A save file's content, Base64-decoded and decrypted: any bytes must end in text or a clean
 // error, never in a crash or a read outside the blocks.
 #include "crypto/CipherException.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A stored report definition (the XML serialised form), read into a report.
 #include "platform/Error.h"
 #include "report/RpReport.h"

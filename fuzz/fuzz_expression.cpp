@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Script and expression text given to the interpreter's compiler.
 #include "report/expressions/interpreter/InterpreterCompiler.h"
 #include "report/expressions/interpreter/InterpreterScope.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The form text that Load restores into the certificate window, on a window without a display.
 #include "app/CertificateWindow.h"
 #include "app/LineBufferWindow.h"

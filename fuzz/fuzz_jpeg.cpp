@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A JPEG picture from a stored definition: header read, then decoded for drawing.
 #include "platform/Error.h"
 #include "report/content/RpJpegImage.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page-range text typed into the print dialog, against reports of any page count.
 #include "platform/Error.h"
 #include "preview/PageRange.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text of a numeric edit converted to a number, with the separators of several locales.
 #include "platform/Error.h"
 #include "platform/NumberText.h"

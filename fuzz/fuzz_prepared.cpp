@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A prepared-report file (".prp") read back into the prepared pages and drawn.
 #include "platform/Error.h"
 #include "platform/RecordingCanvas.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 kf_fuzz_target(fuzz_decrypt kf_crypto)
 kf_fuzz_target(fuzz_form_text kf_app)
 kf_fuzz_target(fuzz_definition kf_report)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The drawing surface the report engine and the preview draw on: a device context with a selected
 // font, pen and brush, in whole device pixels. Concrete canvases draw through QPainter

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Colours as the program stores them: 32-bit 0x00BBGGRR values (red in the low byte). A value with
 // the high byte 0xFF names a system colour (the low byte is its index), resolved when drawing;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The platform's colour identifiers ("clRed", "clBtnFace", "clNone", ...), as mark-up and stored
 // forms name colours.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Text is held as bytes of code page 1250 everywhere inside the program; these convert at the two
 // edges where Unicode is needed (widgets and the canvas).

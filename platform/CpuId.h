@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Processor identification, leaf 1 of the CPUID instruction: the processor signature in EAX, the
 // brand/APIC information in EBX and the feature flags in ECX and EDX.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's failures are exceptions whose message is code page 1250 text (what() returns the
 // bytes). A command does not catch them; the application's standard error report shows them.

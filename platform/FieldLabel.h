@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A field and the label that says what it is, tied together for assistive technology. Both the
 // dialogs and the preview's print dialog name their fields this way; it is a template so that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whole-file reading and writing, with the platform's file error messages (code page 1250).
 #include <QString>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fonts as the canvases measure and draw them: one QRawFont per font name, pixel height and weight
 // and slant, kept for reuse. Measuring works on glyph indexes taken character by character and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Floating-point numbers as text in the one form the program's files and expressions use: a full
 // stop before the fraction and "e" before the exponent. The C library's conversions (strtod,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The text of a number as the numeric edit shows it: reading it with the platform's text-to-float
 // rules and building it from a value in one of four shapes. Text is code page 1250; DS and TS are

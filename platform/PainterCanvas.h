@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A canvas over QPainter: a widget, an image, a PDF writer or a printer. Lines and rectangles are
 // drawn without antialiasing as whole device pixels, text antialiased from the measured glyphs.

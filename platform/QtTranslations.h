@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Qt's own dialogs and menus (the file dialog, the page set-up dialog, an edit's context menu)
 // speak Hungarian, as the rest of the program does, whatever the system's locale.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A canvas that keeps what is drawn on it as records instead of pixels, the program's stand-in for
 // a metafile: it can be searched (text records carry their string and device bounds) and replayed

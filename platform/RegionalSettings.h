@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The user's regional settings as the program reads them when it starts: separators and date and
 // time formats, as code page 1250 text. Tests install other settings with setRegionalSettings.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The process-wide hooks that only tests set, gathered in one place so that every point where a
 // test steps into the program's own code is seen here. Each setter returns the previous hook; an

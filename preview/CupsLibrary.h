@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The few functions of the CUPS client library that printing uses, loaded when printing first
 // needs them. Linking the library would load it and its two dozen dependencies (TLS, Kerberos,

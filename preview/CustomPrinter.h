@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One printer of the printer list: its resolution, paper and bin lists, non-printable margins, a
 // drawing surface and the steps of a print job. TrpPrinter is a printer of the spooler,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Opening the preview window on a report's prepared pages.
 #include "preview/PreviewServices.h"

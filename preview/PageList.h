@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the page view puts each prepared page on its desk: pages in rows of one (or two, side by
 // side) with 10-unit gaps, their tops in report units at zoom 1. The view turns this into device

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The page-range text of the print dialog ("1,3,5-12", "5-") turned into page numbers.
 #include <string>

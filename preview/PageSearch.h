@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Searching the text of prepared pages, the way the preview's Ctrl+F and F3 do: each page is
 // drawn once at scale 1 into a recording, and its text records are searched in drawing order.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The platform's paper codes (9 = A4, 256 = custom) as Qt page sizes.
 #include <QPageSize>

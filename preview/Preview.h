@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The page view inside the preview window: shows the prepared pages of a report on a scrolling
 // desk (TrpPreviewWorkspace) and carries what works on the whole prepared report: zoom and zoom

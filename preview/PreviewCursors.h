@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Mouse cursors by number, as report objects name them (TrpView::Cursor) and the page view uses
 // them: 0 is the default, negative numbers the platform's standard cursors, 50 the hand that drags

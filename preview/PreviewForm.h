@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The preview window: a toolbar built from the report's preview options, the page view and a
 // status bar. It keeps the zoom box and the status bar in step with the view, turns toolbar

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The preview window's toolbar pictures: a 352 x 16 strip of 22 cells of 16 x 16, cut into icons
 // left to right; in each cell the colour of its lower-left pixel is transparent. Cell n is icon n

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the preview takes from the program around it: whether real printers are installed, the
 // print job, and the application's standard error report, which the preview cannot show itself

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The page view's scrolling desk: prepared pages laid out on gray, painted around the current
 // page, moved by the scroll bars, the keys, the wheel and the hand tool. Positions, ranges and the

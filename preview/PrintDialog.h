@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The print dialog: the printer (with its driver properties and printing to a file), the pages,
 // the number of copies and their order. The print job fills it from the report's print options

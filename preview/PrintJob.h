@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The print job of prepared pages: selects the printer, shows the print dialog, turns the page
 // range into a list and draws every selected page on the current printer at the printer's

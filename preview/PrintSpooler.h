@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The system's print spooler (CUPS): which printers exist, which one is the default, whether a
 // queue takes jobs now, and handing it a finished document. Enumeration goes through Qt's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the print job needs of prepared pages: how many there are, each page rebuilt (for its
 // paper), drawn onto a canvas at a scale and offset, the page cache dropped after each printed

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A printer of the system's spooler. Its driver record is a QPrinter that keeps the page layout
 // with the printer's own non-printable margins. A document is drawn through that QPrinter's

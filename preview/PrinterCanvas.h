@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The drawing surface of a printer. While a page is open it draws through the printer's painter;
 // otherwise it is an information context: it measures text at the printer's resolution and draws

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The list of printers with one current printer. The program uses one list for its whole run
 // (Instance): created on first use from the spooler's printers with the default printer current,

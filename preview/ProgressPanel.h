@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The small panel the page view shows in front of the pages while it prints or saves: a centered
 // line of text and, while printing, a cancel button.

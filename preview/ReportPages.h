@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A report's prepared pages as the print job sees them.
 #include "preview/PrintablePages.h"

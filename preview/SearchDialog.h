@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The search dialog of the preview ("Szövegkereső"): the text to find and two options.
 #include <QDialog>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The printer that stands in when none is installed: fixed A4 values at 600 dpi so that page
 // layout still works, the paper table as its paper list, and nothing to print on.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Localizing a window: the resource table's texts for the window's class name replace the
 // texts of the window and of its children named in them.

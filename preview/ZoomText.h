@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The preview's zoom box speaks per cent: it shows the zoom as a whole number followed by "%",
 // and reads what the user types into it leniently (a trailing "%", blanks, either decimal

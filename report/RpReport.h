@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The root of a report tree: its pages are its children. Besides its published properties it
 // keeps the variables, the report script with its compiled expressions, the engine and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Preparation of a TrpReport: BuildPreparedPages and the engine and prepared pages it fills.
 #include "report/RpReport.h"
 #include "report/RpReport_p.h"

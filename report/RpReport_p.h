@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The private part of TrpReport: the report script, the expressions compiled against its scope,
 // the engine and the prepared pages. Only the report's own sources include it.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks that the program's #include "folder/..." lines point down its layers or stay in their own
 # folder:
 #   app -> preview -> report -> platform;  app -> controls -> platform;  app -> crypto (nothing)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What the tests must leave as they found it: the system scheduler's default printer and every
 # file of /etc/cups and /etc/fonts (name, mode, owner, content). Sourced by test.sh, which
 # records the state before the tests and compares it after them.

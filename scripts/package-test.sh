@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from a build folder and checks it as Debian and the package's users
 # would: lintian reports nothing, the AppStream metadata and the desktop entry validate, and the
 # manual page tells every option that --help tells. As root it then installs the package and an

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A real print queue for the printing tests that leaves the machine's own printing alone: a private
 # CUPS scheduler with its own configuration, spool, logs and socket in a folder of its own, whose
 # only queue (a cups-pdf queue, its default printer) writes every job as a PDF into KF_PDF_OUT.

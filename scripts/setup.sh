@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes this machine able to build and run KF2718: the Debian packages it needs, and nothing else
 # (the program finds Wine's Tahoma itself; nothing here writes into /etc). Quick when everything
 # is already there. Sourced by run.sh and test.sh.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the certificate's two logos and writes them as baseline JFIF 1.02 JPEG files (three
 // components, 8 bits, density 100 x 100 with no unit), the form in which the template stores them:
 //   make_logos <folder>   writes <folder>/coat_of_arms.jpg (60 x 62) and <folder>/iso9001.jpg (90 x

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the certificate's report definition, the template the Print command prepares, as the
 // report's stored form (XML):
 //   make_template <resources folder>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The font of a report object: name, size in whole points, colour, style set and character set.
 // Definitions store it by its height in pixels at 96 dpi (negative: the character height).

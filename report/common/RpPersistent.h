@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Everything a definition stores is a persistent object: it names its published properties, and
 // the serializer writes and reads them by those names.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Published properties as the serializer sees them: a name, the value as text, a setter from text
 // and the default text (a value equal to its default is not written). A sub-object (a frame, a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The engine's process-wide table of keyed texts (Hungarian, cp1250). Every engine message and
 // caption comes from it; a key without an entry yields the key itself.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Units, rounding and the enumerations of the report objects, with the names their stored forms
 // use.

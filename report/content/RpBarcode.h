@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The barcode generator of the barcode object: turns a text into a pattern of bars and spaces
 // in module units and paints that pattern, with the text under it, into a device rectangle.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/content/RpGraphic.h"
 
 #include "report/common/RpProperties.h"

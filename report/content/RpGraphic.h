@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The graphic classes a picture can hold. Each keeps the bytes of its image file as they are stored
 // after the class name, knows its size from them, and gives its pixels as a 32-bit image decoded on

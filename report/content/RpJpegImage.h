@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // JPEG pictures, decoded by libjpeg. Loading reads only the header (for the size); the first
 // request for the pixels decodes the whole image, which is then kept for every later drawing at

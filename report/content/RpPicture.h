@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The picture container of a picture object: one graphic (a JPEG, a bitmap, an icon) or nothing.
 // Definitions store it as the property "Data": the length of the graphic's class name in one byte,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Checks, before output, that the data, group and header/footer bands of a page can be linked: a
 // data band with the header directly above and the footer directly below it, a group header with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The preparation engine: walks the report's pages, starts output pages, places bands one below
 // the other while tracking the vertical position CurY, outputs the objects lying directly on a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The message box that lists the errors of a preparation: caption "Hiba", the text "A következő
 // hiba történt:", a line break and every error line followed by a line break. The engine draws no

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Bracketed expressions in texts: finding them, replacing them with their values, and formatting
 // values for printing.

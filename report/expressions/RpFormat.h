@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How a text object formats the values of its expressions.
 #include "report/common/RpPersistent.h"

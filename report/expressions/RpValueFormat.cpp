@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/expressions/RpValueFormat.h"
 
 #include "platform/Cp1250.h"

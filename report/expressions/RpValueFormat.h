@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The platform's number and date formatting as report formats use it.
 #include "report/expressions/RpVariant.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Report variables: names with values; a string value is an expression. Names are compared
 // ignoring letter case.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Expression values: empty (unassigned), null, string (cp1250), integer, floating point, date-time
 // or Boolean. Date-time values count days since 1899-12-30, the fraction being the time of day.

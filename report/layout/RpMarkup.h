@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The simple mark-up of text objects: <b>, <i>, <u>, <strike>, <sub>, <sup> and
 // <font color=...>, each closed by its </...> form. Stripping a line leaves its plain characters

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Rounding differences between the 600-dpi layout and a device are handed out one pixel at a time
 // over characters or line steps, evenly, so that no single gap absorbs them all.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The text layout of text objects. A text is laid out once with its font scaled to a working
 // resolution of 600 dpi, independent of any output device; drawing then forces every line on the

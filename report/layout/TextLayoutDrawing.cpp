@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing a laid-out text: every device gets the 600-dpi layout's line breaks, and each line and
 // line step is forced to the width and height that layout gave, scaled to the device.
 #include "report/layout/RpSpreadPixels.h"

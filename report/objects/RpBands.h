@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Bands: horizontal strips of objects. This program's template has none; the classes exist so
 // that a definition naming them can be read, and the engine wraps the objects lying directly on

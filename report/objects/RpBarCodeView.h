@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The barcode object: a view that draws its text as a one-dimensional barcode through the
 // generator it owns. Drawing first resizes the view so that its length along the code is the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Classes by name, so that a definition can create its objects from their class names. The
 // engine's classes, the picture and barcode objects included, are registered from the start: a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The node of a report tree. A component has an owner that destroys it (the report for objects
 // created inside a report) and a parent whose Objects list it appears in; destroying a component

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/objects/RpComponentXml.h"
 
 #include "report/common/RpResources.h"

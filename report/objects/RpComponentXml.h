@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The serialised form of a component tree: a component is a node named by its class whose
 // attribute text is Name="..." followed by its property text (xml/RpXmlSerializer.h), then the

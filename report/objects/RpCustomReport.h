@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The report as the objects of its tree, the prepared pages and the engine see it: the option
 // groups, the run in progress, the error list, the host's events, the named styles and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The frame of a view: which sides are drawn, in what colour, width and style, and an optional
 // drop shadow.

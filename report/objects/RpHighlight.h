@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Conditional highlight of a text object: while its condition holds, the object is drawn with the
 // highlight's font and background colour.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Lines: a view whose frame draws one side, or a diagonal from corner to corner.
 #include "report/objects/RpView.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The text object. Its text is Memo, a list of lines; bracketed expressions in it are expanded for
 // every output (FillValue). Laying the text out and drawing it is the job of the report's shared

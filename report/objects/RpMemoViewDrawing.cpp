@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How a text object hands itself to the text layout: for drawing, and for the height and width
 // its text needs during preparation.
 #include "report/layout/TextLayout.h"

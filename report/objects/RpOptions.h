@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The report's four option groups. Each Clear resets what a report's Clear sets back; the rest
 // keeps its value.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Object kinds that definitions may name but this program never uses: shapes, system texts and
 // sub-reports. They keep what a definition gives them and draw as plain views.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Pages of a report. A report page has paper (size code, width and height in millimetres,
 // orientation) and margins; its Width and Height in report units follow the paper.

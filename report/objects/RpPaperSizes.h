@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The platform's standard paper sizes by paper code. Code 256 is a custom size and is never
 // looked up.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The picture object: one picture inside its rectangle, stretched (keeping the proportions or not)
 // or at natural size, optionally centred, over a white background.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Named styles of a report: a colour, a font and a frame that a text object copies in when it
 // names the style. This program's report has none.

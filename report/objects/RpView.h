@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A rectangular printable object with a background and a frame. Views draw themselves at any
 // scale and offset: device pixels are report units times the scale plus the offset.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The prepared pages' dictionary: short aliases ("m1", "b3") that name the output nodes, each
 // mapped to a key "Page" + source-page index + "." + object name, and the key to the source object.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The prepared-report file of TrpPreviewPages: the tree of the output pages followed by the source
 // pages and the dictionary that its aliases refer to.
 #include "report/prepared/RpPreviewPages.h"

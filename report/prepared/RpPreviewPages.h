@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The prepared pages: what a preparation produced, kept for the preview and the printer. No live
 // objects are kept: every output page is a node of an XML tree ("previewpages" under the root

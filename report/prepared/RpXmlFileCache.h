@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The temporary file that page nodes of long prepared reports move to while they are not needed.
 // The file ("fr" + a unique suffix, in the chosen folder or the system's temporary folder) is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writes the attributes of a difference text: each value only when it differs from the source's
 // (or when there is no source value to compare with), Booleans as "1"/"0".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The report's XML tree: nodes with a name, an attribute text and ordered children. Stored
 // definitions, run snapshots and prepared pages all use it. The text form has no indentation and

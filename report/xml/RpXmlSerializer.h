@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The serialised property text of persistent objects. Properties become attribute pairs named
 // after them, sub-objects dotted paths ("Frame.Typ", "Font.Name"); only values that differ from

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The attribute text of the report's XML nodes: name="value" pairs separated by blanks, values
 // escaped as decimal character references.

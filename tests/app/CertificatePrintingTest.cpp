@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The certificate printed for real: through the print job to the cups-pdf queue, and into a file.
 #include "app/CertificateWindow.h"
 #include "app/Startup.h"

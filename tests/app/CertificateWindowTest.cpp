@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CertificateWindow.h"
 #include "app/BevelPanel.h"
 #include "app/Startup.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program without its window, run as a whole process the way an office script runs it.
 #include "app/CommandLine.h"
 #include "app/CertificateWindow.h"

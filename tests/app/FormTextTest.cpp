@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/FormText.h"
 #include "app/CertificateWindow.h"
 #include "app/LineBufferWindow.h"

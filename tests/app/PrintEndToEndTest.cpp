@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The clerk's loop: type the form, choose "Nyomtatás", look at the preview, print with Ctrl+P.
 #include "app/CertificateWindow.h"
 #include "app/Startup.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Save and Load under faults: a save killed at any point, a disk that fills up, and damaged save
 // files. Whatever happens, the previous save must still load with its pass phrase.
 #include "app/CertificateWindow.h"

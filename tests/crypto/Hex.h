@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Known-answer vectors are written in hexadecimal.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A desktop of its own for the desktop tests: an Xvfb X server on a free display with the openbox
 // window manager and a Hungarian keyboard, and the X tools (xdotool, xprop) that type, click and

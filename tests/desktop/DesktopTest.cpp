@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real program on a desktop with a window manager, as a clerk meets it: started in hu_HU,
 // typed into with the keyboard, read back from the screen (screenshots judged by pixel rules),
 // from the window manager's properties and from the clipboard.

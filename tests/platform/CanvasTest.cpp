@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/FontCache.h"
 #include "platform/PainterCanvas.h"
 #include "platform/RecordingCanvas.h"

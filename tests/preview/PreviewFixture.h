@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Prepared reports for the preview's tests: A4 pages with margins like the certificate's, text
 // objects placed on them, prepared before any window opens (as the program does), and a preview

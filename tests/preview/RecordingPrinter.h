@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A printer that records the steps of a job instead of printing: 600 dpi, A4, with a chosen
 // non-printable margin on every side, drawing onto a recording canvas.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing for real through the spooler: the test scheduler's cups-pdf queue writes every job it
 // receives as a PDF into KF_PDF_OUT (./test.sh sets it up when run as root). Without the queue the
 // tests skip.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Prepared pages for the print job's tests: A4 report pages with the certificate's margins, each
 // drawn as a frame, a rule and the text "Próbaoldal <n>", keeping count of what the job asked.

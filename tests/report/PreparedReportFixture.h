@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A report shaped like the certificate: one A4 page with margins 22/20/10/25 mm and objects lying
 // directly on it, a host handler answering bracketed names from a table, and an error box that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a screen reader finds on a window when the user walks it with the keyboard: every widget
 // that takes the focus, with the name its accessible interface announces.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Switches the C library's locale for the length of a test. Qt sets it from the environment when
 // the application starts, so the program meets "C" as well as the users' hu_HU.UTF-8, whose

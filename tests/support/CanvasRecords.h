@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Questions tests ask of a recorded drawing.
 #include "platform/RecordingCanvas.h"

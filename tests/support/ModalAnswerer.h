@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Answers the modal dialogs that a command opens, in the order they appear, so that a test can
 // drive commands that ask the user something. Every dialog seen is recorded with its title and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The real print queue of the printing tests: a cups-pdf queue, named in KF_PRINT_QUEUE, of a
 // private scheduler (CUPS_SERVER) that is its default printer and writes every job it receives

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One main for every test executable. Widget tests get a QApplication; the others a
 // QGuiApplication, so that a library that must work without Qt Widgets is tested without them
 // (its test executable does not link them). Without a display Qt aborts unless it is told to draw

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The compiler of the report's script language, a small Pascal: optional function and procedure
 // declarations (with parameters and var sections) before a main block "begin ... end.";

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Tokens of the script language: identifiers, numbers, quoted strings and symbols, each with the
 // line and column it starts at.

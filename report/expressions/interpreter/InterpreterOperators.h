@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Operators of the script language on variants. Null in arithmetic gives null; strings join with
 // "+"; integers stay integers except under "/"; comparisons with null are false (except "<>"

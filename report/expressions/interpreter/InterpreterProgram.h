@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The compiled, reusable form of a script: its functions and procedures and its main block, with
 // every name already bound to a local slot, a declared routine or a scope entry.

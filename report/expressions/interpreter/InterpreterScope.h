@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Names the script interpreter can see: variables, values read and written through the host
 // (report objects, the report's variables) and host functions. Scopes form a chain; the global

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A script: program text in a named language compiled within its own scope (whose parent scope
 // the owner chooses), then run or asked for its routines. The report has one for its main script.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Compiled expressions of one run, filed under their text (letter case ignored): each distinct
 // expression is compiled once as the function "_f" + N of a small program whose scope's parent

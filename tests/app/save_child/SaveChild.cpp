@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A child process that saves the certificate window's form, for the tests that kill a save or
 // starve it of disk space half-way:
 //   save_child <folder> <pass phrase> <employer's name> [<times> [<kill at step>]]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/RpReport.h"
 #include "report/common/RpProperties.h"
 #include "report/content/RpJpegImage.h"

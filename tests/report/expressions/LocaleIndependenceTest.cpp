@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report engine's numbers read and write the same under every C library locale: Qt sets it
 // from the environment, and under hu_HU.UTF-8 the C library's decimal point is ",".
-#include "report/expressions/interpreter/InterpreterScript.h"
 #include "report/expressions/RpValueFormat.h"
 #include "report/expressions/RpVariant.h"
+#include "report/expressions/interpreter/InterpreterScript.h"
 
 #include "platform/Error.h"
 #include "platform/RegionalSettings.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/layout/TextLayout.h"
 #include "report/common/RpFont.h"
 

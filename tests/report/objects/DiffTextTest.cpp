@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/RpReport.h"
 #include "report/objects/RpBands.h"
 #include "report/objects/RpLineView.h"
