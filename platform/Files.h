@@ -2,8 +2,12 @@
 #pragma once
 // Whole-file reading and writing, with the platform's file error messages (code page 1250).
 #include <QString>
+#include <memory>
 #include <string>
 #include <string_view>
+
+class QFile;
+class QIODevice;
 
 namespace platform {
 
@@ -16,5 +20,31 @@ std::string readWholeFile(const QString& path);
 // Error("Cannot create file \"<path>\". <reason>") is raised. Tests make its steps fail through
 // platform/TestHooks.h.
 void writeFileAtomically(const QString& path, std::string_view bytes);
+
+// The same, for output written piece by piece: the bytes go to the new file as they come, and
+// only Commit puts it in the old file's place. Dropped without Commit (a failure, an interrupted
+// run) the new file is removed and the old one stays as it was. Errors as writeFileAtomically's.
+class AtomicFile {
+public:
+    explicit AtomicFile(const QString& path);
+    ~AtomicFile();
+    AtomicFile(const AtomicFile&) = delete;
+    AtomicFile& operator=(const AtomicFile&) = delete;
+
+    void Write(std::string_view bytes);
+    // The new file as a device, for writers that take one (QPdfWriter); its errors surface at
+    // Commit.
+    QIODevice& Device();
+    void Commit();
+
+private:
+    [[noreturn]] void abandon(int error);
+    [[noreturn]] void abandon(const QString& reason);
+
+    QString path_;
+    QByteArray temp_;
+    int fd_ = -1;
+    std::unique_ptr<QFile> device_;
+};
 
 } // namespace platform
