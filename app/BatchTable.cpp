@@ -20,15 +20,18 @@ QString decode(const QByteArray& bytes) {
     return text;
 }
 
-// The separator the header row uses most outside quotes; a one-column header has neither.
+// The separator the header row (the first line with text) uses most outside quotes; a one-column
+// header has neither.
 QChar separatorOf(const QString& text) {
     int commas = 0, semicolons = 0;
-    bool quoted = false;
+    bool quoted = false, started = false;
     for (const QChar c : text) {
+        const bool lineBreak = c == u'\n' || c == u'\r';
+        if (!quoted && lineBreak && started)
+            break;
+        started = started || !lineBreak;
         if (c == u'"')
             quoted = !quoted;
-        else if (!quoted && (c == u'\n' || c == u'\r'))
-            break;
         else if (!quoted && c == u',')
             ++commas;
         else if (!quoted && c == u';')

@@ -104,9 +104,11 @@ TEST_F(BatchCommand, Cp1250WithSemicolonsAndUtf8WithCommasGiveTheSameThreePages)
             EXPECT_TRUE(text.contains(expected))
                 << "page " << page << ": " << expected.toStdString() << "\n"
                 << text.toStdString();
-        for (const Employee& others : employees)
-            if (&others != &e)
-                EXPECT_FALSE(text.contains(u8(others.name))) << page;
+        for (const Employee& other : employees) {
+            if (&other != &e) {
+                EXPECT_FALSE(text.contains(u8(other.name))) << page;
+            }
+        }
     }
     EXPECT_TRUE(pdfText(pdf, 2, 2).contains(u8("raktáros; targoncás beosztásban")));
     EXPECT_TRUE(pdfText(pdf, 3, 3).contains(u8("leánykori neve: Nagy Éva")));
@@ -224,7 +226,7 @@ TEST_F(BatchCommand, ThePreviewShowsEveryRowAndFindsANameOnTheLastPage) {
     request.batchFile = table("elonezet.csv", u8("munkavállaló neve\nElső Ember\nMásodik Ember\n"
                                                  "Harmadik Tünde\n")
                                                   .toUtf8());
-    QString status, statusAfterSearch;
+    QString status;
     int foundPage = -1;
     ModalAnswerer answers;
     answers.then([&](QWidget* w) {
@@ -235,7 +237,6 @@ TEST_F(BatchCommand, ThePreviewShowsEveryRowAndFindsANameOnTheLastPage) {
         preview::TrpPageSearch& search = form->Preview->Workspace()->Search();
         if (search.Found())
             foundPage = search.PageIndex();
-        statusAfterSearch = form->StatusPanel0->text();
         QTest::keyClick(form->Preview, Qt::Key_Escape);
     });
     answers.then([](QWidget* w) {
@@ -249,7 +250,6 @@ TEST_F(BatchCommand, ThePreviewShowsEveryRowAndFindsANameOnTheLastPage) {
     EXPECT_EQ(app::RunBatchPreview(request, err), 0) << err.str();
     EXPECT_EQ(status, u8("1. oldal 3 oldalból"));
     EXPECT_EQ(foundPage, 2);
-    EXPECT_EQ(statusAfterSearch, u8("3. oldal 3 oldalból"));
 }
 
 } // namespace
