@@ -5,11 +5,15 @@ namespace app {
 
 const std::vector<BatchColumn>& BatchColumns() {
     static const std::vector<BatchColumn> columns = {
-        {"Edit1", "munkáltató neve", false},         {"Edit2", "munkáltató címe", false},
-        {"Edit3", "munkavállaló neve", false},       {"Edit6", "leánykori név", false},
-        {"Edit7", "munkavállaló címe", false},       {"Edit4", "beosztás", false},
-        {"Edit5", "mióta áll alkalmazásban", false}, {"NumEdit1", "nettó jövedelem átlaga", true},
-        {"NumEdit2", "családi pótlék", true},
+        {"Edit1", "munkáltató neve", false, "m1"},
+        {"Edit2", "munkáltató címe", false, "m2"},
+        {"Edit3", "munkavállaló neve", false, "m3"},
+        {"Edit6", "leánykori név", false, "m13"}, // within the text m13 prints
+        {"Edit7", "munkavállaló címe", false, "m9"},
+        {"Edit4", "beosztás", false, "m4"},
+        {"Edit5", "mióta áll alkalmazásban", false, "m5"},
+        {"NumEdit1", "nettó jövedelem átlaga", true, "m7"},
+        {"NumEdit2", "családi pótlék", true, "m8"},
     };
     return columns;
 }

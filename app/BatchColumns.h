@@ -8,9 +8,10 @@
 namespace app {
 
 struct BatchColumn {
-    const char* field;  // the window's component name
-    const char* header; // the Hungarian header, UTF-8, in lower case
-    bool amount;        // a numeric edit's value
+    const char* field;    // the window's component name
+    const char* header;   // the Hungarian header, UTF-8, in lower case
+    bool amount;          // a numeric edit's value
+    const char* variable; // the template's variable that prints the field
 };
 
 // Every field a table may fill, in the window's tab order.

@@ -6,6 +6,9 @@
 #include "controls/NumEdit.h"
 #include "platform/Cp1250.h"
 #include "platform/Error.h"
+#include "report/RpReport.h"
+#include "report/objects/RpMemoView.h"
+#include "report/prepared/RpPreviewPages.h"
 
 #include <QLineEdit>
 
@@ -89,6 +92,17 @@ CertificateBatch::CertificateBatch(TForm1& window, const BatchTable& table,
                     "this field already)")});
         columns_.push_back(column);
     }
+    for (report::TrpComponent* object : window.rpReport1.AllObjects()) {
+        const auto* memo = dynamic_cast<report::TrpCustomMemoView*>(object);
+        if (!memo)
+            continue;
+        const std::string text = memo->Text();
+        for (size_t i = 0; i < columns_.size(); ++i)
+            if (columns_[i] &&
+                text.find('[' + std::string(columns_[i]->variable) + ']') != std::string::npos)
+                columnsPrintedBy_[QString::fromStdString(memo->Name())].push_back(
+                    static_cast<int>(i));
+    }
 }
 
 void CertificateBatch::fill(const std::vector<Cell>& cells) {
@@ -137,7 +151,34 @@ std::vector<BatchProblem> CertificateBatch::Prepare(int index, bool append) {
     if (!window_.PrepareCertificate(!append))
         for (const std::string& line : window_.rpReport1.ErrorList)
             problems.push_back({row.number, -1, platform::toUnicode(line)});
+    addTextThatDoesNotFit(row, problems);
     return problems;
+}
+
+void CertificateBatch::addTextThatDoesNotFit(const BatchRow& row,
+                                             std::vector<BatchProblem>& problems) const {
+    report::TrpReport& report = window_.rpReport1;
+    const int firstPage = report.PreviewPages().RunFirstPage();
+    for (const report::TrpTextOverflow& overflow : report.TextOverflows()) {
+        if (overflow.Page < firstPage)
+            continue;
+        const QString text = hu("nem fér el a helyén, lemarad: %1 (the text does not fit its box)")
+                                 .arg(QString(overflow.Text).replace(u'\n', u' '));
+        const auto printed = columnsPrintedBy_.find(overflow.ObjectName);
+        if (printed != columnsPrintedBy_.end() && printed->second.size() == 1) {
+            problems.push_back({row.number, printed->second.front(), text});
+            continue;
+        }
+        // A sentence that prints several fields: the columns together, once.
+        QStringList columns;
+        if (printed != columnsPrintedBy_.end())
+            for (int column : printed->second)
+                columns << table_.header[column].trimmed();
+        problems.push_back(
+            {row.number, -1,
+             (columns.isEmpty() ? overflow.ObjectName : columns.join(QStringLiteral(", "))) +
+                 QStringLiteral(": ") + text});
+    }
 }
 
 } // namespace app

@@ -5,6 +5,7 @@
 #include "app/BatchTable.h"
 
 #include <QString>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -53,11 +54,15 @@ private:
         QString value;
     };
     void fill(const std::vector<Cell>& cells);
+    // The texts of this row's certificate that do not fit their boxes, each reported at the
+    // columns whose fields the text object prints.
+    void addTextThatDoesNotFit(const BatchRow& row, std::vector<BatchProblem>& problems) const;
 
     TForm1& window_;
     const BatchTable& table_;
     std::vector<Cell> startValues_, common_;
     std::vector<const BatchColumn*> columns_; // per header cell; null for one that names none
+    std::map<QString, std::vector<int>> columnsPrintedBy_; // text object name -> columns
     std::vector<BatchProblem> headerProblems_;
     int preparedIndex_ = -1;
 };

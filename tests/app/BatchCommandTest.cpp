@@ -174,6 +174,21 @@ TEST_F(BatchCommand, EveryBadRowIsReportedAndNothingIsWritten) {
     EXPECT_EQ(outputs(), QStringList{"igazolasok.pdf"});
 }
 
+// Runs once the preparation lists the text objects whose text does not fit (TextOverflows).
+TEST_F(BatchCommand, DISABLED_ATextThatDoesNotFitItsBoxMakesItsRowBad) {
+    const QString names = table("hosszu.csv", ("munkavállaló neve;munkáltató neve\n"
+                                               "Rövid Név;Minta Kft.\n"
+                                               "Hosszú Név;" +
+                                               QString(40, u'x').repeated(12) + "\n")
+                                                  .toUtf8());
+    const ProgramRun run = kf2718({"--batch", names, "--pdf", pdf});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(u8("3. sor, B oszlop (munkáltató neve): nem fér el")))
+        << run.err.toStdString();
+    EXPECT_FALSE(run.err.contains(u8("2. sor")));
+    EXPECT_TRUE(outputs().isEmpty());
+}
+
 TEST_F(BatchCommand, WrongCombinationsAreArgumentErrors) {
     const QString list = table("lista.csv", "Edit3\nA\n");
     EXPECT_EQ(kf2718({"--pdf-dir", folder.path()}).exitCode, 2);
