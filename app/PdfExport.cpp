@@ -64,6 +64,7 @@ void PdfDocument::AddPages(report::TrpPreviewPages& pages) {
             // The PDF stands for the printed paper: objects that do not print are left out too.
             platform::PainterCanvasOptions options{true, kResolution, kResolution};
             options.shareEqualPictures = true;
+            options.groupFills = true;
             canvas_ = std::make_unique<platform::PainterCanvas>(*painter_, options);
         } else {
             writer_->newPage();

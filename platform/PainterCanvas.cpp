@@ -82,6 +82,7 @@ PainterCanvas::PainterCanvas(QPaintDevice& device, const PainterCanvasOptions& o
 }
 
 PainterCanvas::~PainterCanvas() {
+    draw();
     if (ownPainter_)
         ownPainter_->end();
 }
@@ -92,6 +93,7 @@ void PainterCanvas::init(const PainterCanvasOptions& options) {
     dpiY_ = options.dpiY > 0 ? options.dpiY : device->logicalDpiY();
     isPrinter_ = options.isPrinter.value_or(device->devType() == QInternal::Printer);
     shareEqualPictures_ = options.shareEqualPictures;
+    groupFills_ = options.groupFills;
     initialClipping_ = painter_->hasClipping();
     initialClip_ = painter_->clipRegion();
     painter_->setRenderHint(QPainter::Antialiasing, false);
@@ -113,14 +115,32 @@ std::optional<Rect> PainterCanvas::visibleArea() const {
     return area;
 }
 
+QPainter& PainterCanvas::draw() {
+    if (!pendingFills_.empty()) {
+        painter_->save();
+        painter_->setPen(Qt::NoPen);
+        painter_->setBrush(pendingColor_);
+        painter_->drawRects(pendingFills_.data(), static_cast<int>(pendingFills_.size()));
+        painter_->restore();
+        pendingFills_.clear();
+    }
+    return *painter_;
+}
+
 void PainterCanvas::paintPixels(const QRect& rect, const QColor& color, bool xorMode) {
     if (rect.isEmpty() || !color.isValid())
         return;
     if (xorMode) {
-        painter_->save();
-        painter_->setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-        painter_->fillRect(rect, color);
-        painter_->restore();
+        QPainter& painter = draw();
+        painter.save();
+        painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+        painter.fillRect(rect, color);
+        painter.restore();
+    } else if (groupFills_) {
+        if (color != pendingColor_)
+            draw();
+        pendingColor_ = color;
+        pendingFills_.push_back(rect);
     } else {
         painter_->fillRect(rect, color);
     }
@@ -134,10 +154,11 @@ void PainterCanvas::fillRect(const Rect& rect) {
         return;
     }
     // Hatches leave their gaps alone, whatever the background mode says.
-    painter_->save();
-    painter_->setBackgroundMode(Qt::TransparentMode);
-    painter_->fillRect(toQRect(rect), qtBrush(brush()));
-    painter_->restore();
+    QPainter& painter = draw();
+    painter.save();
+    painter.setBackgroundMode(Qt::TransparentMode);
+    painter.fillRect(toQRect(rect), qtBrush(brush()));
+    painter.restore();
 }
 
 void PainterCanvas::rectangle(const Rect& rect) {
@@ -254,12 +275,13 @@ void PainterCanvas::wideLine(Point from, Point to) {
         paintPixels(QRect(QPoint(l, t), QPoint(r, b)), color, xorMode);
         return;
     }
-    painter_->save();
+    QPainter& painter = draw();
+    painter.save();
     if (xorMode)
-        painter_->setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-    painter_->setPen(QPen(color, w, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    painter_->drawLine(QPointF(from.x + 0.5, from.y + 0.5), QPointF(to.x + 0.5, to.y + 0.5));
-    painter_->restore();
+        painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    painter.setPen(QPen(color, w, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawLine(QPointF(from.x + 0.5, from.y + 0.5), QPointF(to.x + 0.5, to.y + 0.5));
+    painter.restore();
 }
 
 void PainterCanvas::polygon(std::span<const Point> points) {
@@ -268,16 +290,17 @@ void PainterCanvas::polygon(std::span<const Point> points) {
     QPolygon poly;
     for (const Point& p : points)
         poly << QPoint(p.x, p.y);
-    painter_->save();
+    QPainter& painter = draw();
+    painter.save();
     if (pen().mode == PenMode::Xor)
-        painter_->setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+        painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
     if (pen().style == PenStyle::Clear)
-        painter_->setPen(Qt::NoPen);
+        painter.setPen(Qt::NoPen);
     else
-        painter_->setPen(QPen(toQColor(pen().color), pen().width > 1 ? pen().width : 0));
-    painter_->setBrush(brush().style == BrushStyle::Clear ? QBrush(Qt::NoBrush) : qtBrush(brush()));
-    painter_->drawPolygon(poly);
-    painter_->restore();
+        painter.setPen(QPen(toQColor(pen().color), pen().width > 1 ? pen().width : 0));
+    painter.setBrush(brush().style == BrushStyle::Clear ? QBrush(Qt::NoBrush) : qtBrush(brush()));
+    painter.drawPolygon(poly);
+    painter.restore();
 }
 
 void PainterCanvas::textOut(int x, int y, std::string_view text, std::span<const int> advances,
@@ -296,21 +319,22 @@ void PainterCanvas::textOut(int x, int y, std::string_view text, std::span<const
         pos += k < advances.size() ? advances[k] : extents[k] - (k ? extents[k - 1] : 0);
     }
 
-    painter_->save();
+    QPainter& painter = draw();
+    painter.save();
     if (options & textClipped)
-        painter_->setClipRect(toQRect(clip),
-                              painter_->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
-    painter_->translate(x, y);
+        painter.setClipRect(toQRect(clip),
+                            painter.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+    painter.translate(x, y);
     if (font().escapement != 0)
-        painter_->rotate(-font().escapement / 10.0);
+        painter.rotate(-font().escapement / 10.0);
     if (backgroundMode() == BackgroundMode::Opaque)
-        painter_->fillRect(QRect(0, 0, pos, metrics.height()), toQColor(backgroundColor()));
+        painter.fillRect(QRect(0, 0, pos, metrics.height()), toQColor(backgroundColor()));
     QGlyphRun run;
     run.setRawFont(rawFontFor(font()));
     run.setGlyphIndexes(glyphs.glyphs);
     run.setPositions(positions);
-    painter_->setPen(toQColor(font().color));
-    painter_->drawGlyphRun(QPointF(0, 0), run);
+    painter.setPen(toQColor(font().color));
+    painter.drawGlyphRun(QPointF(0, 0), run);
     // The glyph run's own underline and strike-out vanish in Qt 6.4 under some clip states, so
     // the lines are ruled here, whole pixels thick, across the advances.
     if (font().style & (fontUnderline | fontStrikeOut)) {
@@ -319,24 +343,25 @@ void PainterCanvas::textOut(int x, int y, std::string_view text, std::span<const
         const QColor color = toQColor(font().color);
         if (font().style & fontUnderline) {
             const int below = std::max(1, static_cast<int>(std::lround(raw.underlinePosition())));
-            painter_->fillRect(QRect(0, metrics.ascent + below - thickness / 2, pos, thickness),
-                               color);
+            painter.fillRect(QRect(0, metrics.ascent + below - thickness / 2, pos, thickness),
+                             color);
         }
         if (font().style & fontStrikeOut)
-            painter_->fillRect(
+            painter.fillRect(
                 QRect(0, metrics.ascent - metrics.ascent / 3 - thickness / 2, pos, thickness),
                 color);
     }
-    painter_->restore();
+    painter.restore();
 }
 
 void PainterCanvas::applyClip() {
+    QPainter& painter = draw();
     if (clip_)
-        painter_->setClipRegion(*clip_);
+        painter.setClipRegion(*clip_);
     else if (initialClipping_)
-        painter_->setClipRegion(initialClip_);
+        painter.setClipRegion(initialClip_);
     else
-        painter_->setClipping(false);
+        painter.setClipping(false);
 }
 
 void PainterCanvas::setClipRect(const Rect& rect) {
@@ -361,7 +386,7 @@ void PainterCanvas::resetClip() {
 void PainterCanvas::stretchDraw(const Rect& rect, const QImage& image) {
     if (rect.isEmpty() || image.isNull())
         return;
-    painter_->drawImage(toQRect(rect), shareEqualPictures_ ? sharedPicture(image) : image);
+    draw().drawImage(toQRect(rect), shareEqualPictures_ ? sharedPicture(image) : image);
 }
 
 // QPdfWriter stores an image once per QImage::cacheKey; pictures rebuilt for every page are

@@ -295,3 +295,40 @@ TEST(RecordingCanvas, ReplayDrawsTheSamePixelsAsDrawingDirectly) {
     EXPECT_EQ(direct, replayed);
     EXPECT_EQ(direct.pixel(7, 7), qRgb(200, 10, 10));
 }
+
+// Fills of one colour grouped into one call (for PDFs) paint exactly what they paint one by one:
+// in the same order with the other drawing, inside the clip of their time.
+TEST(PainterCanvas, GroupedFillsPaintWhatSingleFillsPaint) {
+    const auto paint = [](bool grouped) {
+        QImage image = whiteImage(40, 20);
+        PainterCanvasOptions options;
+        options.groupFills = grouped;
+        {
+            PainterCanvas canvas(image, options);
+            canvas.setBrush({clBlack, BrushStyle::Solid});
+            canvas.fillRect({0, 0, 30, 10});
+            canvas.setBrush({rgb(255, 0, 0), BrushStyle::Solid});
+            canvas.fillRect({5, 2, 12, 14});
+            canvas.setPen({clBlack, 1, PenStyle::Dot, PenMode::Copy});
+            canvas.setBrush({clWhite, BrushStyle::Clear});
+            canvas.line({0, 4}, {40, 4});
+            canvas.setPen({clBlack, 1, PenStyle::Solid, PenMode::Xor});
+            canvas.line({0, 6}, {40, 6});
+            canvas.excludeClipRect({20, 0, 25, 20});
+            canvas.setBrush({rgb(0, 0, 255), BrushStyle::Solid});
+            canvas.fillRect({15, 8, 35, 18});
+            canvas.resetClip();
+            canvas.setPen({rgb(0, 255, 0), 3, PenStyle::Solid, PenMode::Copy});
+            canvas.line({2, 15}, {38, 15});
+            canvas.setPen({clBlack, 1, PenStyle::Clear, PenMode::Copy});
+            canvas.setBrush({rgb(255, 0, 0), BrushStyle::Solid});
+            const Point triangle[] = {{30, 0}, {39, 0}, {39, 9}};
+            canvas.polygon(triangle);
+        }
+        return image;
+    };
+    const QImage single = paint(false), grouped = paint(true);
+    EXPECT_EQ(grouped, single);
+    EXPECT_EQ(single.pixel(22, 10), qRgb(255, 255, 255)); // the blue fill kept out by the clip
+    EXPECT_EQ(single.pixel(16, 10), qRgb(0, 0, 255));
+}
