@@ -10,6 +10,7 @@
 #include <array>
 #include <cmath>
 #include <cstdlib>
+#include <tuple>
 
 namespace platform {
 namespace {
@@ -117,6 +118,23 @@ std::optional<Rect> PainterCanvas::visibleArea() const {
 
 QPainter& PainterCanvas::draw() {
     if (!pendingFills_.empty()) {
+        // A wide dotted line is painted as parallel one-pixel lines: their dots stacked on each
+        // other become one rectangle each. The group has one colour, so only its union counts.
+        std::sort(pendingFills_.begin(), pendingFills_.end(), [](const QRect& a, const QRect& b) {
+            return std::tuple(a.left(), a.right(), a.top()) <
+                   std::tuple(b.left(), b.right(), b.top());
+        });
+        size_t kept = 0;
+        for (size_t i = 1; i < pendingFills_.size(); ++i) {
+            QRect& last = pendingFills_[kept];
+            const QRect& next = pendingFills_[i];
+            if (next.left() == last.left() && next.right() == last.right() &&
+                next.top() <= last.bottom() + 1)
+                last.setBottom(std::max(last.bottom(), next.bottom()));
+            else
+                pendingFills_[++kept] = next;
+        }
+        pendingFills_.resize(kept + 1);
         painter_->save();
         painter_->setPen(Qt::NoPen);
         painter_->setBrush(pendingColor_);
