@@ -123,7 +123,7 @@ int checkAllRows(Batch& batch, BatchProgress& progress, bool append, std::ostrea
 
 int writeOnePdf(Batch& batch, const QString& path, std::ostream& err) {
     BatchProgress progress(batch.rows(), err, BatchProgress::StandardErrorIsTerminal());
-    platform::AtomicFile file(path);
+    platform::AtomicFile file(path, platform::FileAccess::FollowUmask);
     PdfDocument document(file.Device(),
                          platform::toUnicode(batch.window().rpReport1.ReportOptions.Name));
     // The rows are checked while the document grows; the file takes its place only when all of

@@ -18,13 +18,6 @@ namespace {
 
 constexpr int kResolution = 600;
 
-// Every setting of the PDF writer, for each document the program writes.
-void applyWriterSettings(QPdfWriter& writer, const QString& title) {
-    writer.setResolution(kResolution);
-    writer.setCreator(QStringLiteral("KF2718"));
-    writer.setTitle(title);
-}
-
 QPageLayout layoutOf(report::TrpPreviewPages& pages, int index) {
     double width = 210, height = 297;
     if (auto* page = dynamic_cast<report::TrpReportPage*>(pages.RebuildPage(index))) {
@@ -37,11 +30,18 @@ QPageLayout layoutOf(report::TrpPreviewPages& pages, int index) {
 
 } // namespace
 
+void ConfigurePdfWriter(QPdfWriter& writer, const QString& title) {
+    writer.setResolution(kResolution);
+    writer.setCreator(QStringLiteral("KF2718"));
+    writer.setTitle(title);
+}
+
 void WritePreparedPagesToPdf(report::TrpReport& report, const QString& path) {
     report::TrpPreviewPages& pages = report.PreviewPages();
     if (pages.PageCount() == 0)
         throw platform::Error("The report has no prepared pages");
-    platform::AtomicFile file(path);
+    // A document the user asked for: readable as the umask says, like any file they make.
+    platform::AtomicFile file(path, platform::FileAccess::FollowUmask);
     PdfDocument document(file.Device(), platform::toUnicode(report.ReportOptions.Name));
     document.AddPages(pages);
     document.Finish();
@@ -50,7 +50,7 @@ void WritePreparedPagesToPdf(report::TrpReport& report, const QString& path) {
 
 PdfDocument::PdfDocument(QIODevice& device, const QString& title)
     : writer_(std::make_unique<QPdfWriter>(&device)) {
-    applyWriterSettings(*writer_, title);
+    ConfigurePdfWriter(*writer_, title);
 }
 
 PdfDocument::~PdfDocument() = default;
@@ -64,7 +64,6 @@ void PdfDocument::AddPages(report::TrpPreviewPages& pages) {
             // The PDF stands for the printed paper: objects that do not print are left out too.
             platform::PainterCanvasOptions options{true, kResolution, kResolution};
             options.shareEqualPictures = true;
-            options.groupFills = true;
             canvas_ = std::make_unique<platform::PainterCanvas>(*painter_, options);
         } else {
             writer_->newPage();

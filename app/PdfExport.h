@@ -20,6 +20,9 @@ class TrpPreviewPages;
 
 namespace app {
 
+// Every setting of the PDF writer, for each document the program writes.
+void ConfigurePdfWriter(QPdfWriter& writer, const QString& title);
+
 // Raises platform::Error when there are no pages or the file cannot be written; a failed export
 // leaves an existing file untouched.
 void WritePreparedPagesToPdf(report::TrpReport& report, const QString& path);

@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace platform {
@@ -46,18 +47,25 @@ std::string readWholeFile(const QString& path) {
     return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
 }
 
-void writeFileAtomically(const QString& path, std::string_view bytes) {
-    AtomicFile file(path);
+void writeFileAtomically(const QString& path, std::string_view bytes, FileAccess access) {
+    AtomicFile file(path, access);
     file.Write(bytes);
     file.Commit();
 }
 
-AtomicFile::AtomicFile(const QString& path) : path_(path) {
+AtomicFile::AtomicFile(const QString& path, FileAccess access) : path_(path) {
     const QFileInfo info(path);
     temp_ = QFile::encodeName(info.absolutePath() + "/." + info.fileName() + ".XXXXXX");
     // mkstemp creates the file with mode 0600.
     if (!step(WriteStep::Open, [&] { return (fd_ = mkstemp(temp_.data())) >= 0; }))
         fail(path, QString::fromLocal8Bit(std::strerror(errno)));
+    if (access == FileAccess::FollowUmask) {
+        // The umask can only be read by setting it; it is put back at once.
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        if (::fchmod(fd_, 0666 & ~mask) != 0)
+            abandon(errno);
+    }
 }
 
 AtomicFile::~AtomicFile() {

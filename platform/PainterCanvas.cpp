@@ -10,7 +10,6 @@
 #include <array>
 #include <cmath>
 #include <cstdlib>
-#include <tuple>
 
 namespace platform {
 namespace {
@@ -83,7 +82,6 @@ PainterCanvas::PainterCanvas(QPaintDevice& device, const PainterCanvasOptions& o
 }
 
 PainterCanvas::~PainterCanvas() {
-    draw();
     if (ownPainter_)
         ownPainter_->end();
 }
@@ -94,7 +92,6 @@ void PainterCanvas::init(const PainterCanvasOptions& options) {
     dpiY_ = options.dpiY > 0 ? options.dpiY : device->logicalDpiY();
     isPrinter_ = options.isPrinter.value_or(device->devType() == QInternal::Printer);
     shareEqualPictures_ = options.shareEqualPictures;
-    groupFills_ = options.groupFills;
     initialClipping_ = painter_->hasClipping();
     initialClip_ = painter_->clipRegion();
     painter_->setRenderHint(QPainter::Antialiasing, false);
@@ -116,49 +113,14 @@ std::optional<Rect> PainterCanvas::visibleArea() const {
     return area;
 }
 
-QPainter& PainterCanvas::draw() {
-    if (!pendingFills_.empty()) {
-        // A wide dotted line is painted as parallel one-pixel lines: their dots stacked on each
-        // other become one rectangle each. The group has one colour, so only its union counts.
-        std::sort(pendingFills_.begin(), pendingFills_.end(), [](const QRect& a, const QRect& b) {
-            return std::tuple(a.left(), a.right(), a.top()) <
-                   std::tuple(b.left(), b.right(), b.top());
-        });
-        size_t kept = 0;
-        for (size_t i = 1; i < pendingFills_.size(); ++i) {
-            QRect& last = pendingFills_[kept];
-            const QRect& next = pendingFills_[i];
-            if (next.left() == last.left() && next.right() == last.right() &&
-                next.top() <= last.bottom() + 1)
-                last.setBottom(std::max(last.bottom(), next.bottom()));
-            else
-                pendingFills_[++kept] = next;
-        }
-        pendingFills_.resize(kept + 1);
-        painter_->save();
-        painter_->setPen(Qt::NoPen);
-        painter_->setBrush(pendingColor_);
-        painter_->drawRects(pendingFills_.data(), static_cast<int>(pendingFills_.size()));
-        painter_->restore();
-        pendingFills_.clear();
-    }
-    return *painter_;
-}
-
 void PainterCanvas::paintPixels(const QRect& rect, const QColor& color, bool xorMode) {
     if (rect.isEmpty() || !color.isValid())
         return;
     if (xorMode) {
-        QPainter& painter = draw();
-        painter.save();
-        painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-        painter.fillRect(rect, color);
-        painter.restore();
-    } else if (groupFills_) {
-        if (color != pendingColor_)
-            draw();
-        pendingColor_ = color;
-        pendingFills_.push_back(rect);
+        painter_->save();
+        painter_->setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+        painter_->fillRect(rect, color);
+        painter_->restore();
     } else {
         painter_->fillRect(rect, color);
     }
@@ -172,11 +134,10 @@ void PainterCanvas::fillRect(const Rect& rect) {
         return;
     }
     // Hatches leave their gaps alone, whatever the background mode says.
-    QPainter& painter = draw();
-    painter.save();
-    painter.setBackgroundMode(Qt::TransparentMode);
-    painter.fillRect(toQRect(rect), qtBrush(brush()));
-    painter.restore();
+    painter_->save();
+    painter_->setBackgroundMode(Qt::TransparentMode);
+    painter_->fillRect(toQRect(rect), qtBrush(brush()));
+    painter_->restore();
 }
 
 void PainterCanvas::rectangle(const Rect& rect) {
@@ -293,13 +254,12 @@ void PainterCanvas::wideLine(Point from, Point to) {
         paintPixels(QRect(QPoint(l, t), QPoint(r, b)), color, xorMode);
         return;
     }
-    QPainter& painter = draw();
-    painter.save();
+    painter_->save();
     if (xorMode)
-        painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-    painter.setPen(QPen(color, w, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    painter.drawLine(QPointF(from.x + 0.5, from.y + 0.5), QPointF(to.x + 0.5, to.y + 0.5));
-    painter.restore();
+        painter_->setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    painter_->setPen(QPen(color, w, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter_->drawLine(QPointF(from.x + 0.5, from.y + 0.5), QPointF(to.x + 0.5, to.y + 0.5));
+    painter_->restore();
 }
 
 void PainterCanvas::polygon(std::span<const Point> points) {
@@ -308,17 +268,16 @@ void PainterCanvas::polygon(std::span<const Point> points) {
     QPolygon poly;
     for (const Point& p : points)
         poly << QPoint(p.x, p.y);
-    QPainter& painter = draw();
-    painter.save();
+    painter_->save();
     if (pen().mode == PenMode::Xor)
-        painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+        painter_->setCompositionMode(QPainter::RasterOp_SourceXorDestination);
     if (pen().style == PenStyle::Clear)
-        painter.setPen(Qt::NoPen);
+        painter_->setPen(Qt::NoPen);
     else
-        painter.setPen(QPen(toQColor(pen().color), pen().width > 1 ? pen().width : 0));
-    painter.setBrush(brush().style == BrushStyle::Clear ? QBrush(Qt::NoBrush) : qtBrush(brush()));
-    painter.drawPolygon(poly);
-    painter.restore();
+        painter_->setPen(QPen(toQColor(pen().color), pen().width > 1 ? pen().width : 0));
+    painter_->setBrush(brush().style == BrushStyle::Clear ? QBrush(Qt::NoBrush) : qtBrush(brush()));
+    painter_->drawPolygon(poly);
+    painter_->restore();
 }
 
 void PainterCanvas::textOut(int x, int y, std::string_view text, std::span<const int> advances,
@@ -337,22 +296,21 @@ void PainterCanvas::textOut(int x, int y, std::string_view text, std::span<const
         pos += k < advances.size() ? advances[k] : extents[k] - (k ? extents[k - 1] : 0);
     }
 
-    QPainter& painter = draw();
-    painter.save();
+    painter_->save();
     if (options & textClipped)
-        painter.setClipRect(toQRect(clip),
-                            painter.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
-    painter.translate(x, y);
+        painter_->setClipRect(toQRect(clip),
+                              painter_->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+    painter_->translate(x, y);
     if (font().escapement != 0)
-        painter.rotate(-font().escapement / 10.0);
+        painter_->rotate(-font().escapement / 10.0);
     if (backgroundMode() == BackgroundMode::Opaque)
-        painter.fillRect(QRect(0, 0, pos, metrics.height()), toQColor(backgroundColor()));
+        painter_->fillRect(QRect(0, 0, pos, metrics.height()), toQColor(backgroundColor()));
     QGlyphRun run;
     run.setRawFont(rawFontFor(font()));
     run.setGlyphIndexes(glyphs.glyphs);
     run.setPositions(positions);
-    painter.setPen(toQColor(font().color));
-    painter.drawGlyphRun(QPointF(0, 0), run);
+    painter_->setPen(toQColor(font().color));
+    painter_->drawGlyphRun(QPointF(0, 0), run);
     // The glyph run's own underline and strike-out vanish in Qt 6.4 under some clip states, so
     // the lines are ruled here, whole pixels thick, across the advances.
     if (font().style & (fontUnderline | fontStrikeOut)) {
@@ -361,25 +319,24 @@ void PainterCanvas::textOut(int x, int y, std::string_view text, std::span<const
         const QColor color = toQColor(font().color);
         if (font().style & fontUnderline) {
             const int below = std::max(1, static_cast<int>(std::lround(raw.underlinePosition())));
-            painter.fillRect(QRect(0, metrics.ascent + below - thickness / 2, pos, thickness),
-                             color);
+            painter_->fillRect(QRect(0, metrics.ascent + below - thickness / 2, pos, thickness),
+                               color);
         }
         if (font().style & fontStrikeOut)
-            painter.fillRect(
+            painter_->fillRect(
                 QRect(0, metrics.ascent - metrics.ascent / 3 - thickness / 2, pos, thickness),
                 color);
     }
-    painter.restore();
+    painter_->restore();
 }
 
 void PainterCanvas::applyClip() {
-    QPainter& painter = draw();
     if (clip_)
-        painter.setClipRegion(*clip_);
+        painter_->setClipRegion(*clip_);
     else if (initialClipping_)
-        painter.setClipRegion(initialClip_);
+        painter_->setClipRegion(initialClip_);
     else
-        painter.setClipping(false);
+        painter_->setClipping(false);
 }
 
 void PainterCanvas::setClipRect(const Rect& rect) {
@@ -404,7 +361,7 @@ void PainterCanvas::resetClip() {
 void PainterCanvas::stretchDraw(const Rect& rect, const QImage& image) {
     if (rect.isEmpty() || image.isNull())
         return;
-    draw().drawImage(toQRect(rect), shareEqualPictures_ ? sharedPicture(image) : image);
+    painter_->drawImage(toQRect(rect), shareEqualPictures_ ? sharedPicture(image) : image);
 }
 
 // QPdfWriter stores an image once per QImage::cacheKey; pictures rebuilt for every page are

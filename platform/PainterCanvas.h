@@ -22,9 +22,6 @@ struct PainterCanvasOptions {
     // A document of many pages (a PDF) keeps one copy of each picture it has been given: a
     // picture equal to one drawn before is drawn as that one, which the device stores once.
     bool shareEqualPictures = false;
-    // Consecutive pixel runs of one colour (dotted frame lines: thousands of them on a 600-dpi
-    // page) are painted with one call, which a PDF writes as one path instead of one each.
-    bool groupFills = false;
 };
 
 class PainterCanvas : public Canvas {
@@ -51,12 +48,10 @@ public:
     void resetClip() override;
     void stretchDraw(const Rect& rect, const QImage& image) override;
 
-    QPainter& painter() { return draw(); }
+    QPainter& painter() { return *painter_; }
 
 private:
     void init(const PainterCanvasOptions& options);
-    // The painter, once the grouped fills waiting for it are painted.
-    QPainter& draw();
     void paintPixels(const QRect& rect, const QColor& color, bool xorMode);
     void thinLine(Point from, Point to);
     void wideLine(Point from, Point to);
@@ -69,9 +64,6 @@ private:
     int dpiX_ = 96;
     int dpiY_ = 96;
     bool shareEqualPictures_ = false;
-    bool groupFills_ = false;
-    QColor pendingColor_;
-    std::vector<QRect> pendingFills_;
     std::vector<QImage> pictures_; // those drawn so far, when shared
     bool isPrinter_ = false;
     bool initialClipping_ = false;

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <cerrno>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -63,3 +64,17 @@ TEST_F(AtomicFile, DroppedOrFailingItLeavesTheOldFileAndNothingElse) {
 }
 
 } // namespace
+
+TEST_F(AtomicFile, ADocumentForTheUserFollowsTheUmask) {
+    const mode_t previous = ::umask(022);
+    {
+        platform::AtomicFile file(path, platform::FileAccess::FollowUmask);
+        file.Device().write("%PDF");
+        file.Commit();
+    }
+    ::umask(previous);
+    const QFileDevice::Permissions permissions = QFile::permissions(path);
+    EXPECT_TRUE(permissions.testFlags(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                      QFileDevice::ReadGroup | QFileDevice::ReadOther));
+    EXPECT_FALSE(permissions & (QFileDevice::WriteGroup | QFileDevice::WriteOther));
+}
