@@ -81,12 +81,12 @@ TEST_F(BatchCommand, Cp1250WithSemicolonsAndUtf8WithCommasGiveTheSameThreePages)
                           "Sz\xC5\xB1"
                           "cs \xC3\x89va,Nagy \xC3\x89va,igazgat\xC3\xB3,1234567\n");
     const QString other = folder.filePath("masik.pdf");
-    const ProgramRun first =
-        kf2718({"--batch", spreadsheet, "--field", "Edit1=Minta Kft.", "--pdf", pdf});
+    const ProgramRun first = kf2718({"--batch", spreadsheet, "--field", "Edit1=Minta Kft.",
+                                     "--field", "NumEdit2=12000", "--pdf", pdf});
     ASSERT_EQ(first.exitCode, 0) << first.err.toStdString();
     EXPECT_TRUE(first.err.isEmpty()) << first.err.toStdString(); // no terminal: no progress
-    const ProgramRun second =
-        kf2718({"--batch", utf8, "--field", "Edit1=Minta Kft.", "--pdf", other});
+    const ProgramRun second = kf2718({"--batch", utf8, "--field", "Edit1=Minta Kft.", "--field",
+                                      "NumEdit2=12000", "--pdf", other});
     ASSERT_EQ(second.exitCode, 0) << second.err.toStdString();
 
     const auto sizes = printqueue::pdfPageSizes(pdf);
@@ -99,8 +99,8 @@ TEST_F(BatchCommand, Cp1250WithSemicolonsAndUtf8WithCommasGiveTheSameThreePages)
         const Employee& e = employees[page - 1];
         const std::string id =
             app::CertificateIdentifier(platform::fromUtf8(e.name), platform::readCpuIdLeaf1());
-        for (const QString& expected :
-             {u8(e.name), u8(e.income) + " Ft.", u8("Minta Kft."), QString::fromStdString(id)})
+        for (const QString& expected : {u8(e.name), u8(e.income) + " Ft.", u8("Minta Kft."),
+                                        u8("12 000 Ft."), "(" + QString::fromStdString(id) + ")"})
             EXPECT_TRUE(text.contains(expected))
                 << "page " << page << ": " << expected.toStdString() << "\n"
                 << text.toStdString();
@@ -127,6 +127,8 @@ TEST_F(BatchCommand, PdfDirWritesOneSafelyNamedFilePerRow) {
               (QStringList{"2_Kiss_Nagy_Anna.pdf", "3_Ori_Tunde.pdf", "4.pdf"}));
     EXPECT_TRUE(pdfText(QDir(out).filePath("2_Kiss_Nagy_Anna.pdf")).contains("Kiss/Nagy Anna"));
     EXPECT_TRUE(pdfText(QDir(out).filePath("3_Ori_Tunde.pdf")).contains(u8("Őri Tünde")));
+    // A row without a name has no identifier, not the one of the row before it.
+    EXPECT_TRUE(pdfText(QDir(out).filePath("4.pdf")).contains("()"));
     for (const QString& file : QDir(out).entryList(QDir::Files))
         EXPECT_EQ(printqueue::pdfPageSizes(QDir(out).filePath(file)).size(), 1u)
             << file.toStdString();
