@@ -47,7 +47,7 @@ QString DescribeProblem(const BatchProblem& problem, const QStringList& header) 
     QString where = hu("%1. sor").arg(problem.row);
     if (problem.column >= 0) {
         where += hu(", %1 oszlop").arg(columnLetters(problem.column));
-        if (problem.column < header.size())
+        if (problem.column < header.size() && !header[problem.column].trimmed().isEmpty())
             where += QStringLiteral(" (%1)").arg(header[problem.column].trimmed());
     }
     return where + QStringLiteral(": ") + problem.text;
@@ -80,12 +80,15 @@ CertificateBatch::CertificateBatch(TForm1& window, const BatchTable& table,
     }
     for (int i = 0; i < table.header.size(); ++i) {
         const BatchColumn* column = FindBatchColumn(table.header[i]);
-        if (!column)
+        // Spreadsheets save empty columns after the last one used: a column without a header is
+        // no problem, a cell filled under one is (judged in its row).
+        const bool unnamed = table.header[i].trimmed().isEmpty();
+        if (!column && !unnamed)
             headerProblems_.push_back(
                 {1, i,
                  hu("nincs ilyen mező; a mezők: Edit1 … NumEdit2 vagy a magyar nevük (no "
                     "such field; see --help)")});
-        else if (std::find(columns_.begin(), columns_.end(), column) != columns_.end())
+        else if (column && std::find(columns_.begin(), columns_.end(), column) != columns_.end())
             headerProblems_.push_back(
                 {1, i,
                  hu("ezt a mezőt egy korábbi oszlop már megadja (an earlier column gives "
@@ -128,6 +131,10 @@ std::vector<BatchProblem> CertificateBatch::Prepare(int index, bool append) {
     fill(startValues_);
     fill(common_);
     for (int i = 0; i < row.cells.size(); ++i) {
+        if (!columns_[i] && !row.cells[i].isEmpty() && table_.header[i].trimmed().isEmpty())
+            problems.push_back({row.number, i,
+                                hu("az oszlopnak nincs fejléce, nem tudni, melyik mező (the column "
+                                   "has no header naming its field)")});
         if (!columns_[i])
             continue;
         if (const QChar c = outsideCp1250(row.cells[i]); !c.isNull()) {

@@ -168,6 +168,15 @@ TEST_F(BatchCommand, EveryBadRowIsReportedAndNothingIsWritten) {
     EXPECT_EQ(kf2718({"--batch", bad, "--pdf-dir", dir}).exitCode, 1);
     EXPECT_FALSE(QDir(dir).exists());
 
+    // Empty columns after the used ones, as spreadsheets save them, are no problem while empty.
+    const QString trailing = table("ures-oszlop.csv", "Edit3;;\nA;;\nB;;x\n");
+    const ProgramRun unnamed = kf2718({"--batch", trailing, "--pdf", folder.filePath("t.pdf")});
+    EXPECT_EQ(unnamed.exitCode, 1);
+    EXPECT_TRUE(unnamed.err.contains(u8("3. sor, C oszlop: az oszlopnak nincs fejléce")))
+        << unnamed.err.toStdString();
+    EXPECT_FALSE(unnamed.err.contains(u8("2. sor")));
+    EXPECT_FALSE(unnamed.err.contains(u8("1. sor")));
+
     const QString unknown = table("ismeretlen.csv", "Edit3,Edit9,edit3\nA,B,C\n");
     const ProgramRun header = kf2718({"--batch", unknown, "--pdf", folder.filePath("u.pdf")});
     EXPECT_EQ(header.exitCode, 1);
