@@ -67,10 +67,15 @@ public:
     // Print: computes the certificate identifier from the employee's name, prepares the template
     // and shows it in the preview, from which it prints.
     void Nyomtats1Click();
+    // Print's work before the preview: the identifier and the preparation (appended to the pages
+    // prepared before when discardPrevious is false). True when the preparation had no error.
+    bool PrepareCertificate(bool discardPrevious);
     // The report's variables, answered from the fields as they are at the moment of the call.
     void rpReport1GetValue(const std::string& VarName, report::TrpVariant& Value);
     // The identifier of the last Print that had an employee's name (empty before).
     const std::string& CertificateId() const { return certificateId_; }
+    // Back to the empty identifier of a window that has not printed yet.
+    void ForgetCertificateId() { certificateId_.clear(); }
     // Where Print reads the processor's identification (tests give fixed values).
     std::function<platform::CpuIdLeaf1()> ReadProcessorId = platform::readCpuIdLeaf1;
     // Shows the prepared report: the preview window (tests put their own check in its place).

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CommandLine.h"
 
+#include "app/BatchCommand.h"
 #include "app/CertificateWindow.h"
 #include "app/PdfExport.h"
 #include "app/Startup.h"
@@ -90,7 +91,7 @@ void setField(TForm1& window, const QString& name, const QString& value) {
 
 } // namespace
 
-bool WantsHeadless(const QStringList& arguments) {
+bool HasOptions(const QStringList& arguments) {
     for (const QString& a : arguments.mid(1))
         if (a.startsWith(QStringLiteral("-")))
             return true;
@@ -106,7 +107,9 @@ std::optional<HeadlessRequest> ParseCommandLine(const QStringList& arguments, QS
     const QCommandLineOption load("load", {}, "file");
     const QCommandLineOption field("field", {}, "name=value");
     const QCommandLineOption save("save");
-    parser.addOptions({help, pdf, print, printer, load, field, save});
+    const QCommandLineOption batch("batch", {}, "table");
+    const QCommandLineOption pdfDir("pdf-dir", {}, "folder");
+    parser.addOptions({help, pdf, print, printer, load, field, save, batch, pdfDir});
     if (!parser.parse(arguments)) {
         error = parser.errorText();
         return std::nullopt;
@@ -118,6 +121,8 @@ std::optional<HeadlessRequest> ParseCommandLine(const QStringList& arguments, QS
     request.printer = parser.value(printer);
     request.loadFile = parser.value(load);
     request.save = parser.isSet(save);
+    request.batchFile = parser.value(batch);
+    request.pdfDir = parser.value(pdfDir);
     for (const QString& f : parser.values(field)) {
         const qsizetype eq = f.indexOf('=');
         if (eq <= 0) {
@@ -126,9 +131,18 @@ std::optional<HeadlessRequest> ParseCommandLine(const QStringList& arguments, QS
         }
         request.fields.emplace_back(f.left(eq), f.mid(eq + 1));
     }
+    const int batchOutputs = !request.pdfFile.isEmpty() + !request.pdfDir.isEmpty() + request.print;
     if (!parser.positionalArguments().isEmpty())
         error = QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments()[0]);
-    else if (!request.help && request.pdfFile.isEmpty() && !request.print && !request.save)
+    else if (!request.batchFile.isEmpty() && (!request.loadFile.isEmpty() || request.save))
+        error = QStringLiteral("--batch takes its fields from the table and --field, not with "
+                               "--load or --save");
+    else if (!request.batchFile.isEmpty() && batchOutputs > 1)
+        error = QStringLiteral("--batch writes to one of --pdf, --pdf-dir and --print at a time");
+    else if (!request.pdfDir.isEmpty() && request.batchFile.isEmpty())
+        error = QStringLiteral("--pdf-dir goes with --batch");
+    else if (!request.help && request.batchFile.isEmpty() && request.pdfFile.isEmpty() &&
+             !request.print && !request.save)
         error = QStringLiteral("say what to do: --pdf OUT.pdf, --print or --save (see --help)");
     else if (!request.printer.isEmpty() && !request.print)
         error = QStringLiteral("--printer goes with --print");
@@ -151,6 +165,10 @@ Without options the program opens its window. With these options it works withou
   --field NAME=VALUE   set one field (after --load); may be given several times
   --save               save the fields to the one save file, KF2718.txt, as the window's
                        Save does, encrypted with the pass phrase read from standard input
+  --batch TABLE        a certificate for every row of a payroll table (CSV, below): with
+                       --pdf all in one PDF, one page per row; with --pdf-dir one PDF per
+                       row; with --print one print job; without these in the preview window
+  --pdf-dir FOLDER     with --batch: one PDF per row, named <row>_<employee>.pdf
   -h, --help           show this text
 
 The save file is KF2718.txt beside the program when the user may write into the program's
@@ -162,7 +180,18 @@ NumEdit1 average net income of the last 3 months, NumEdit2 family allowance.
 Values must be writable in code page 1250 (Central European). Exit status: 0 done,
 1 loading, saving, preparing, exporting or printing failed, 2 wrong arguments.
 
+The table of --batch is CSV as spreadsheets save it: UTF-8 or Windows-1250, "," or ";"
+between the cells, quotes around cells that hold them. Its first row names the columns:
+field names as above or their Hungarian headers (munkáltató neve, munkáltató címe,
+munkavállaló neve, leánykori név, munkavállaló címe, beosztás, mióta áll alkalmazásban,
+nettó jövedelem átlaga, családi pótlék), in any letter case. Each row fills the fields as
+the window starts, then the --field values, then its cells; amounts are grouped as the
+window groups them (123456 prints 123 456), a line break in a cell becomes a blank. Every row
+is checked first: problems are listed with their row (the header is row 1) and column, and
+then nothing is written.
+
 Example: echo 'jelszó' | kf2718 --load KF2718.txt --field Edit5="2001. március 1." --pdf igazolas.pdf
+         kf2718 --batch dolgozok.csv --field Edit1="Minta Kft." --pdf igazolasok.pdf
 
 KF2718 — munkáltatói igazolás
 
@@ -176,6 +205,10 @@ Kapcsolók nélkül a program ablakkal indul. A kapcsolókkal ablak nélkül dol
   --field NÉV=ÉRTÉK    egy mező beállítása (a --load után); többször is megadható
   --save               a mezők mentése az egyetlen mentésfájlba (KF2718.txt), mint az ablak
                        mentése, a szabványos bemenetről olvasott jelszóval titkosítva
+  --batch TÁBLÁZAT     igazolás egy bértáblázat minden sorához (CSV): a --pdf mellett egy
+                       PDF-be, soronként egy oldal; a --pdf-dir mellett soronként egy PDF;
+                       a --print mellett egy nyomtatási feladat; ezek nélkül az előnézetben
+  --pdf-dir MAPPA      a --batch mellett: soronként egy PDF, <sor>_<munkavállaló>.pdf néven
   -h, --help           ez a leírás
 
 A mentésfájl a KF2718.txt a program mellett, ha a felhasználó írhat a program mappájába,
@@ -185,6 +218,13 @@ Mezők: Edit1 munkáltató neve, Edit2 munkáltató címe, Edit3 munkavállaló 
 név, Edit7 munkavállaló címe, Edit4 beosztás, Edit5 mióta áll alkalmazásban, NumEdit1 az utolsó
 3 havi nettó jövedelem átlaga, NumEdit2 családi pótlék összege. Kilépési kód: 0 kész, 1 a
 betöltés, mentés, előkészítés, PDF-be írás vagy nyomtatás nem sikerült, 2 hibás kapcsolók.
+
+A --batch táblázata CSV, ahogy a táblázatkezelők mentik: UTF-8 vagy Windows-1250, a cellák
+között "," vagy ";". Az első sor az oszlopok neve: a fenti mezőnevek vagy magyar nevük
+(munkáltató neve, munkáltató címe, munkavállaló neve, leánykori név, munkavállaló címe,
+beosztás, mióta áll alkalmazásban, nettó jövedelem átlaga, családi pótlék). Minden sort
+előbb ellenőriz: a hibákat sorukkal (a fejléc az 1. sor) és oszlopukkal sorolja fel, és
+ilyenkor semmit sem ír ki.
 )");
 }
 
@@ -194,6 +234,8 @@ int RunHeadless(const HeadlessRequest& request, std::istream& passphraseInput, s
         out << HelpText().toLocal8Bit().toStdString();
         return 0;
     }
+    if (!request.batchFile.isEmpty())
+        return RunBatch(request, err);
     try {
         Forms forms = CreateForms();
         TForm1& window = *forms.form1;

@@ -15,15 +15,24 @@ namespace app {
 struct HeadlessRequest {
     bool help = false;
     QString pdfFile;    // --pdf OUT.pdf
+    QString batchFile;  // --batch TABLE: a certificate per row of a payroll table
+    QString pdfDir;     // --pdf-dir DIR (with --batch): one PDF per row
     bool print = false; // --print
     QString printer;    // --printer NAME (with --print)
     QString loadFile;   // --load FILE (pass phrase from standard input)
     bool save = false;  // --save (pass phrase from standard input)
     std::vector<std::pair<QString, QString>> fields; // --field NAME=VALUE, in order
+
+    // A batch without an output option shows its certificates in the preview window: the one
+    // request that needs the window system.
+    bool PreviewsBatch() const {
+        return !help && !batchFile.isEmpty() && pdfFile.isEmpty() && pdfDir.isEmpty() && !print;
+    }
 };
 
-// Whether the arguments ask for work without the window (so the window system is not needed).
-bool WantsHeadless(const QStringList& arguments);
+// Whether the arguments hold options, which ask for work on the command line rather than for
+// the certificate window.
+bool HasOptions(const QStringList& arguments);
 
 // The request the arguments make; nullopt with a message in error when they make none or are
 // malformed. arguments[0] is the program.
@@ -33,8 +42,8 @@ std::optional<HeadlessRequest> ParseCommandLine(const QStringList& arguments, QS
 QString HelpText();
 
 // Carries out the request (a QApplication exists): load, set the fields, save, then export and
-// print. Messages go to err; the exit status is 0 on success, 1 when loading, saving, preparing,
-// exporting or printing failed.
+// print; or the batch of --batch. Messages go to err; the exit status is 0 on success, 1 when
+// loading, saving, preparing, exporting or printing failed.
 int RunHeadless(const HeadlessRequest& request, std::istream& passphraseInput, std::ostream& out,
                 std::ostream& err);
 

@@ -9,7 +9,6 @@
 #include "report/objects/RpPage.h"
 #include "report/prepared/RpPreviewPages.h"
 
-#include <QBuffer>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -31,33 +30,56 @@ QPageLayout layoutOf(report::TrpPreviewPages& pages, int index) {
 
 } // namespace
 
+void ConfigurePdfWriter(QPdfWriter& writer, const QString& title) {
+    writer.setResolution(kResolution);
+    writer.setCreator(QStringLiteral("KF2718"));
+    writer.setTitle(title);
+}
+
 void WritePreparedPagesToPdf(report::TrpReport& report, const QString& path) {
     report::TrpPreviewPages& pages = report.PreviewPages();
     if (pages.PageCount() == 0)
         throw platform::Error("The report has no prepared pages");
-    QByteArray bytes;
-    {
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        QPdfWriter writer(&buffer);
-        writer.setResolution(kResolution);
-        writer.setCreator(QStringLiteral("KF2718"));
-        writer.setTitle(platform::toUnicode(report.ReportOptions.Name));
-        writer.setPageLayout(layoutOf(pages, 0));
-        QPainter painter(&writer);
-        // The PDF stands for the printed paper: objects that do not print are left out of it too.
-        platform::PainterCanvas canvas(painter, {true, kResolution, kResolution});
-        constexpr double scale = kResolution / 96.0;
-        for (int i = 0; i < pages.PageCount(); ++i) {
-            if (i > 0) {
-                writer.setPageLayout(layoutOf(pages, i));
-                writer.newPage();
-            }
-            pages.PaintPage(i, canvas, scale, scale, 0, 0);
-            pages.DropCache();
+    // A document the user asked for: readable as the umask says, like any file they make.
+    platform::AtomicFile file(path, platform::FileAccess::FollowUmask);
+    PdfDocument document(file.Device(), platform::toUnicode(report.ReportOptions.Name));
+    document.AddPages(pages);
+    document.Finish();
+    file.Commit();
+}
+
+PdfDocument::PdfDocument(QIODevice& device, const QString& title)
+    : writer_(std::make_unique<QPdfWriter>(&device)) {
+    ConfigurePdfWriter(*writer_, title);
+}
+
+PdfDocument::~PdfDocument() = default;
+
+void PdfDocument::AddPages(report::TrpPreviewPages& pages) {
+    constexpr double scale = kResolution / 96.0;
+    for (int i = 0; i < pages.PageCount(); ++i) {
+        writer_->setPageLayout(layoutOf(pages, i));
+        if (!painter_) {
+            painter_ = std::make_unique<QPainter>(writer_.get());
+            // The PDF stands for the printed paper: objects that do not print are left out too.
+            platform::PainterCanvasOptions options{true, kResolution, kResolution};
+            options.shareEqualPictures = true;
+            canvas_ = std::make_unique<platform::PainterCanvas>(*painter_, options);
+        } else {
+            writer_->newPage();
         }
+        pages.PaintPage(i, *canvas_, scale, scale, 0, 0);
+        pages.DropCache();
+        ++pageCount_;
     }
-    platform::writeFileAtomically(path, std::string_view(bytes.constData(), bytes.size()));
+}
+
+void PdfDocument::Finish() {
+    if (!painter_)
+        throw platform::Error("The report has no prepared pages");
+    canvas_.reset();
+    painter_->end();
+    painter_.reset();
 }
 
 } // namespace app

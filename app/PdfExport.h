@@ -3,15 +3,50 @@
 // Writes a report's prepared pages into a PDF file at 600 dpi, each page on paper of its own size,
 // drawn by the same PaintPage as the preview and the printer, so the text stays selectable.
 #include <QString>
+#include <memory>
+
+class QIODevice;
+class QPainter;
+class QPdfWriter;
+
+namespace platform {
+class PainterCanvas;
+}
 
 namespace report {
 class TrpReport;
-}
+class TrpPreviewPages;
+} // namespace report
 
 namespace app {
+
+// Every setting of the PDF writer, for each document the program writes.
+void ConfigurePdfWriter(QPdfWriter& writer, const QString& title);
 
 // Raises platform::Error when there are no pages or the file cannot be written; a failed export
 // leaves an existing file untouched.
 void WritePreparedPagesToPdf(report::TrpReport& report, const QString& path);
+
+// One PDF document filled from the prepared pages of one or more preparations, in order. Fonts
+// and pictures drawn on several pages are stored in the document once.
+class PdfDocument {
+public:
+    PdfDocument(QIODevice& device, const QString& title);
+    ~PdfDocument();
+    PdfDocument(const PdfDocument&) = delete;
+    PdfDocument& operator=(const PdfDocument&) = delete;
+
+    // Appends every page prepared now; the rebuilt pages are dropped after each.
+    void AddPages(report::TrpPreviewPages& pages);
+    int PageCount() const { return pageCount_; }
+    // Writes the end of the document; raises platform::Error when it has no page.
+    void Finish();
+
+private:
+    std::unique_ptr<QPdfWriter> writer_;
+    std::unique_ptr<QPainter> painter_;
+    std::unique_ptr<platform::PainterCanvas> canvas_;
+    int pageCount_ = 0;
+};
 
 } // namespace app

@@ -21,14 +21,18 @@ std::string textOf(const QLineEdit* edit) {
 } // namespace
 
 void TForm1::Nyomtats1Click() {
+    if (PrepareCertificate(true) && OpenPreview)
+        OpenPreview(rpReport1);
+}
+
+bool TForm1::PrepareCertificate(bool discardPrevious) {
     const std::string name = textOf(Edit3);
     if (!name.empty()) {
         certificateId_ = CertificateIdentifier(name, ReadProcessorId());
         if (auto* barcode = dynamic_cast<report::TrpBarCodeView*>(rpReport1.FindByName("BarCode1")))
             barcode->Text = certificateId_;
     }
-    if (rpReport1.BuildPreparedPages(true) && OpenPreview)
-        OpenPreview(rpReport1);
+    return rpReport1.BuildPreparedPages(discardPrevious);
 }
 
 void TForm1::rpReport1GetValue(const std::string& VarName, report::TrpVariant& Value) {

@@ -30,6 +30,13 @@ PAIRS = [
      "BM_ReadOfTheSameFile", "times the baseline", None),
     ("Preparing 1 000 pages vs 100 pages, time per page", "BM_Prepare/1000", "BM_Prepare/100",
      "times the baseline", 1.2),
+    ("1 000 certificates, whole process, per certificate: one kf2718 --batch to one PDF vs "
+     "1 000 separate kf2718 --pdf", "BM_BatchPdf/1000", "BM_SeparatePdfs/1000", "times faster",
+     15),
+    ("kf2718 --batch to one PDF, time per certificate: 10 000 rows vs 100 rows",
+     "BM_BatchPdf/10000", "BM_BatchPdf/100", "times the baseline", 1.2),
+    ("kf2718 --batch to one PDF, peak memory: 10 000 rows vs 100 rows", "BM_BatchPdf/10000",
+     "BM_BatchPdf/100", "times the baseline (memory)", 1.5),
 ]
 UNITS = {"ns": 1e-9, "us": 1e-6, "ms": 1e-3, "s": 1.0}
 
@@ -65,6 +72,13 @@ def main(files):
         if ours not in runs or base not in runs:
             print(f"| {what} | not run | | | | |")
             continue
+        if reading.endswith("(memory)"):
+            a, b = runs[ours]["peak_rss_kib"] * 1024, runs[base]["peak_rss_kib"] * 1024
+            ratio = a / b
+            met = "yes" if ratio <= target else "no"
+            print(f"| {what} | {a / 2**20:.1f} MiB | {b / 2**20:.1f} MiB | {ratio:.2f}× "
+                  f"({reading}) | ≤ {target}× | {met} |")
+            continue
         a, b = seconds(runs[ours]), seconds(runs[base])
         if reading == "times faster":
             ratio = b / a
@@ -82,6 +96,13 @@ def main(files):
             print(f"\nPreparing {pages} pages keeps {run['kept_bytes_per_page'] / 1024:.1f} KiB of "
                   f"heap per page (peak {run['peak_bytes_per_page'] / 1024:.1f} KiB per page).",
                   end="")
+    small, large = runs.get("BM_BatchPdf/100"), runs.get("BM_BatchPdf/10000")
+    if small and large and "pdf_bytes" in small:
+        extra = (large["pdf_bytes"] - small["pdf_bytes"]) / (10000 - 100)
+        print(f"\nkf2718 --batch: each page after the 100th adds {extra / 1024:.2f} KiB to the PDF "
+              f"(target ≤ 8 KiB: {'met' if extra <= 8 * 1024 else 'not met'}); 100 rows make "
+              f"{small['pdf_bytes'] / 1024:.0f} KiB, 10 000 rows {large['pdf_bytes'] / 2**20:.1f} "
+              f"MiB.", end="")
     print()
 
 

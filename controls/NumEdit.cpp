@@ -127,12 +127,12 @@ void TNumEdit::SetDecimals(int decimals) {
     if (maxLength_ > 0 && decimals > maxLength_ - 2)
         decimals = maxLength_ - 2;
     decimals_ = decimals;
-    reformat();
+    Reformat();
 }
 
 void TNumEdit::SetNumberFormat(TNumberFormat format) {
     numberFormat_ = format;
-    reformat();
+    Reformat();
 }
 
 void TNumEdit::SetMinValue(long double value) {
@@ -218,7 +218,7 @@ QString TNumEdit::FormatNumber(long double value) const {
         platform::FormatNumber(value, numberFormat_, decimals_, NumberSeparators::current()));
 }
 
-void TNumEdit::reformat() {
+void TNumEdit::Reformat() {
     QLineEdit::setText(FormatNumber(ParseNumber(text())));
 }
 
@@ -559,7 +559,7 @@ void TNumEdit::focusOutEvent(QFocusEvent* event) {
 void TNumEdit::normaliseOnExit() {
     long double value;
     try {
-        reformat();
+        Reformat();
         value = Value();
     } catch (const platform::Error& error) {
         reportLater(error);

@@ -67,6 +67,9 @@ public:
     QString StripGroupSeparators(const QString& text) const;
     long double ParseNumber(const QString& text) const;
     QString FormatNumber(long double value) const;
+    // The text in the shape leaving the box gives it ("123456" becomes "123 456" with Thousands);
+    // raises platform::Error, the text unchanged, when it is no number.
+    void Reformat();
 
     // Editing operations of the keys and the clipboard. key is Qt::Key_Backspace or Qt::Key_Delete.
     void DeleteNumberChar(int key);
@@ -96,7 +99,6 @@ private:
     void insertTyped(QChar ch);
     void regroup(int releasedKey);
     void normaliseOnExit();
-    void reformat();
     void showColor();
     platform::TColor parentBackground() const;
     void reportLater(const std::exception& error);

@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace platform {
@@ -30,10 +31,9 @@ bool step(WriteStep which, Step&& run) {
     return run();
 }
 
-[[noreturn]] void fail(const QString& path, int error) {
-    throw Error(toCp1250(
-        QStringLiteral("Cannot create file \"%1\". %2")
-            .arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(std::strerror(error)))));
+[[noreturn]] void fail(const QString& path, const QString& reason) {
+    throw Error(toCp1250(QStringLiteral("Cannot create file \"%1\". %2")
+                             .arg(QDir::toNativeSeparators(path), reason)));
 }
 
 } // namespace
@@ -47,23 +47,55 @@ std::string readWholeFile(const QString& path) {
     return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
 }
 
-void writeFileAtomically(const QString& path, std::string_view bytes) {
+void writeFileAtomically(const QString& path, std::string_view bytes, FileAccess access) {
+    AtomicFile file(path, access);
+    file.Write(bytes);
+    file.Commit();
+}
+
+AtomicFile::AtomicFile(const QString& path, FileAccess access) : path_(path) {
     const QFileInfo info(path);
-    QByteArray temp = QFile::encodeName(info.absolutePath() + "/." + info.fileName() + ".XXXXXX");
-    int fd = -1;
+    temp_ = QFile::encodeName(info.absolutePath() + "/." + info.fileName() + ".XXXXXX");
     // mkstemp creates the file with mode 0600.
-    if (!step(WriteStep::Open, [&] { return (fd = mkstemp(temp.data())) >= 0; }))
-        fail(path, errno);
-    const auto abandon = [&](int error) {
-        if (fd >= 0)
-            ::close(fd);
-        ::unlink(temp.constData());
-        fail(path, error);
-    };
+    if (!step(WriteStep::Open, [&] { return (fd_ = mkstemp(temp_.data())) >= 0; }))
+        fail(path, QString::fromLocal8Bit(std::strerror(errno)));
+    if (access == FileAccess::FollowUmask) {
+        // The umask can only be read by setting it; it is put back at once.
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        if (::fchmod(fd_, 0666 & ~mask) != 0)
+            abandon(errno);
+    }
+}
+
+AtomicFile::~AtomicFile() {
+    if (temp_.isEmpty())
+        return;
+    device_.reset();
+    if (fd_ >= 0)
+        ::close(fd_);
+    ::unlink(temp_.constData());
+}
+
+void AtomicFile::abandon(int error) {
+    abandon(QString::fromLocal8Bit(std::strerror(error)));
+}
+
+void AtomicFile::abandon(const QString& reason) {
+    device_.reset();
+    if (fd_ >= 0)
+        ::close(fd_);
+    fd_ = -1;
+    ::unlink(temp_.constData());
+    temp_.clear();
+    fail(path_, reason);
+}
+
+void AtomicFile::Write(std::string_view bytes) {
     const bool written = step(WriteStep::Write, [&] {
         size_t done = 0;
         while (done < bytes.size()) {
-            const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+            const ssize_t n = ::write(fd_, bytes.data() + done, bytes.size() - done);
             if (n < 0 && errno == EINTR)
                 continue;
             if (n <= 0)
@@ -74,19 +106,35 @@ void writeFileAtomically(const QString& path, std::string_view bytes) {
     });
     if (!written)
         abandon(errno);
-    if (!step(WriteStep::Sync, [&] { return ::fsync(fd) == 0; }))
+}
+
+QIODevice& AtomicFile::Device() {
+    if (!device_) {
+        device_ = std::make_unique<QFile>();
+        if (!device_->open(fd_, QIODevice::WriteOnly, QFileDevice::DontCloseHandle))
+            abandon(device_->errorString());
+    }
+    return *device_;
+}
+
+void AtomicFile::Commit() {
+    if (device_ && (!device_->flush() || device_->error() != QFileDevice::NoError))
+        abandon(device_->errorString());
+    device_.reset();
+    if (!step(WriteStep::Sync, [&] { return ::fsync(fd_) == 0; }))
         abandon(errno);
-    const int closed = ::close(fd);
-    fd = -1;
+    const int closed = ::close(fd_);
+    fd_ = -1;
     if (closed != 0)
         abandon(errno);
     if (!step(WriteStep::Rename, [&] {
-            return std::rename(temp.constData(), QFile::encodeName(path).constData()) == 0;
+            return std::rename(temp_.constData(), QFile::encodeName(path_).constData()) == 0;
         }))
         abandon(errno);
+    temp_.clear();
     // The rename itself reaches the disk with the folder's entry.
-    const int dir =
-        ::open(QFile::encodeName(info.absolutePath()).constData(), O_RDONLY | O_DIRECTORY);
+    const int dir = ::open(QFile::encodeName(QFileInfo(path_).absolutePath()).constData(),
+                           O_RDONLY | O_DIRECTORY);
     if (dir >= 0) {
         ::fsync(dir);
         ::close(dir);

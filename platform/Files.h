@@ -2,19 +2,54 @@
 #pragma once
 // Whole-file reading and writing, with the platform's file error messages (code page 1250).
 #include <QString>
+#include <memory>
 #include <string>
 #include <string_view>
+
+class QFile;
+class QIODevice;
 
 namespace platform {
 
 // The file's bytes. Raises Error("Cannot open file \"<path>\". <reason>").
 std::string readWholeFile(const QString& path);
 
+// Who may read the written file: its owner only (the save file, anything private), or whoever
+// the user's umask lets (a document the user chose to write, such as an exported PDF).
+enum class FileAccess { OwnerOnly, FollowUmask };
+
 // Replaces the file's content without ever leaving a half-written file: the bytes go to a new file
-// in the same folder, readable and writable by the owner only, are synced to the disk and then
-// renamed over the old file. On any failure the old file is left as it was and
+// in the same folder, with the access asked for, are synced to the disk and then renamed over the
+// old file. On any failure the old file is left as it was and
 // Error("Cannot create file \"<path>\". <reason>") is raised. Tests make its steps fail through
 // platform/TestHooks.h.
-void writeFileAtomically(const QString& path, std::string_view bytes);
+void writeFileAtomically(const QString& path, std::string_view bytes,
+                         FileAccess access = FileAccess::OwnerOnly);
+
+// The same, for output written piece by piece: the bytes go to the new file as they come, and
+// only Commit puts it in the old file's place. Dropped without Commit (a failure, an interrupted
+// run) the new file is removed and the old one stays as it was. Errors as writeFileAtomically's.
+class AtomicFile {
+public:
+    explicit AtomicFile(const QString& path, FileAccess access = FileAccess::OwnerOnly);
+    ~AtomicFile();
+    AtomicFile(const AtomicFile&) = delete;
+    AtomicFile& operator=(const AtomicFile&) = delete;
+
+    void Write(std::string_view bytes);
+    // The new file as a device, for writers that take one (QPdfWriter); its errors surface at
+    // Commit.
+    QIODevice& Device();
+    void Commit();
+
+private:
+    [[noreturn]] void abandon(int error);
+    [[noreturn]] void abandon(const QString& reason);
+
+    QString path_;
+    QByteArray temp_;
+    int fd_ = -1;
+    std::unique_ptr<QFile> device_;
+};
 
 } // namespace platform

@@ -91,6 +91,7 @@ void PainterCanvas::init(const PainterCanvasOptions& options) {
     dpiX_ = options.dpiX > 0 ? options.dpiX : device->logicalDpiX();
     dpiY_ = options.dpiY > 0 ? options.dpiY : device->logicalDpiY();
     isPrinter_ = options.isPrinter.value_or(device->devType() == QInternal::Printer);
+    shareEqualPictures_ = options.shareEqualPictures;
     initialClipping_ = painter_->hasClipping();
     initialClip_ = painter_->clipRegion();
     painter_->setRenderHint(QPainter::Antialiasing, false);
@@ -360,7 +361,20 @@ void PainterCanvas::resetClip() {
 void PainterCanvas::stretchDraw(const Rect& rect, const QImage& image) {
     if (rect.isEmpty() || image.isNull())
         return;
-    painter_->drawImage(toQRect(rect), image);
+    painter_->drawImage(toQRect(rect), shareEqualPictures_ ? sharedPicture(image) : image);
+}
+
+// QPdfWriter stores an image once per QImage::cacheKey; pictures rebuilt for every page are
+// equal images with keys of their own.
+const QImage& PainterCanvas::sharedPicture(const QImage& image) {
+    constexpr size_t kMaxPictures = 16;
+    for (const QImage& kept : pictures_)
+        if (kept.cacheKey() == image.cacheKey() || kept == image)
+            return kept;
+    if (pictures_.size() == kMaxPictures)
+        return image;
+    pictures_.push_back(image);
+    return pictures_.back();
 }
 
 } // namespace platform

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QRegion>
 #include <memory>
+#include <vector>
 
 class QPaintDevice;
 
@@ -18,6 +19,9 @@ struct PainterCanvasOptions {
     // Resolution to report instead of the device's (images carry no meaningful one).
     int dpiX = 0;
     int dpiY = 0;
+    // A document of many pages (a PDF) keeps one copy of each picture it has been given: a
+    // picture equal to one drawn before is drawn as that one, which the device stores once.
+    bool shareEqualPictures = false;
 };
 
 class PainterCanvas : public Canvas {
@@ -53,11 +57,14 @@ private:
     void wideLine(Point from, Point to);
     void applyClip();
     Rect deviceRect() const;
+    const QImage& sharedPicture(const QImage& image);
 
     std::unique_ptr<QPainter> ownPainter_;
     QPainter* painter_ = nullptr;
     int dpiX_ = 96;
     int dpiY_ = 96;
+    bool shareEqualPictures_ = false;
+    std::vector<QImage> pictures_; // those drawn so far, when shared
     bool isPrinter_ = false;
     bool initialClipping_ = false;
     QRegion initialClip_;

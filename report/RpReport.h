@@ -8,6 +8,7 @@
 #include "report/engine/RpErrorBox.h"
 #include "report/expressions/RpVariables.h"
 #include "report/objects/RpCustomReport.h"
+#include "report/objects/RpTextOverflow.h"
 
 #include <functional>
 #include <memory>
@@ -91,6 +92,9 @@ public:
     // and the print job.
     TrpEngine& Engine();
     TrpPreviewPages& PreviewPages();
+    // The text objects of the prepared pages whose laid-out text does not fit their rectangles:
+    // each preparation adds its own, discarding the prepared pages empties the list.
+    const std::vector<TrpTextOverflow>& TextOverflows() const;
     // Called when a preparation fails while a preview of this report is open: the host closes it.
     std::function<void()> OnClosePreview;
 

@@ -89,6 +89,10 @@ TrpPreviewPages& TrpReport::PreviewPages() {
     return d_->previewPages;
 }
 
+const std::vector<TrpTextOverflow>& TrpReport::TextOverflows() const {
+    return d_->previewPages.TextOverflows();
+}
+
 void TrpReport::showErrorBox() {
     if (ErrorBox)
         ErrorBox(rpResource("mbError"), rpErrorBoxText(ErrorList));

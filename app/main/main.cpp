@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/BatchCommand.h"
 #include "app/CertificateWindow.h"
 #include "app/CommandLine.h"
 #include "app/QuitWhenShown.h"
@@ -25,7 +26,12 @@ int main(int argc, char** argv) {
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     const bool quitWhenShown = app::QuitWhenShown::takeOption(arguments);
-    const bool headless = app::WantsHeadless(arguments);
+    // Options ask for work on the command line, which needs no window system unless it is a
+    // batch to be shown in the preview.
+    const bool options = app::HasOptions(arguments);
+    QString error;
+    const auto request = options ? app::ParseCommandLine(arguments, error) : std::nullopt;
+    const bool headless = options && !(request && request->PreviewsBatch());
     if (headless) {
         // Exporting and printing need no window system at all.
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -37,18 +43,17 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("KF2718"));
     platform::installFontSubstitutes();
 
-    if (headless) {
-        QString error;
-        const auto request = app::ParseCommandLine(arguments, error);
-        if (!request) {
-            std::cerr << "kf2718: " << error.toLocal8Bit().toStdString()
-                      << "\nkf2718 --help tells the options.\n";
-            return 2;
-        }
-        return app::RunHeadless(*request, std::cin, std::cout, std::cerr);
+    if (options && !request) {
+        std::cerr << "kf2718: " << error.toLocal8Bit().toStdString()
+                  << "\nkf2718 --help tells the options.\n";
+        return 2;
     }
+    if (headless)
+        return app::RunHeadless(*request, std::cin, std::cout, std::cerr);
 
     platform::installQtTranslations();
+    if (request)
+        return app::RunBatchPreview(*request, std::cerr);
     app::Forms forms = app::CreateForms();
     app::InstallReportErrorBox(*forms.form1);
     // The window fills the desktop's work area.

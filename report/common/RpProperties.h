@@ -49,7 +49,13 @@ std::string textToBytes(const std::string& hex);
 
 class TrpPropertyList {
 public:
-    void add(TrpProperty property) { items_.push_back(std::move(property)); }
+    void add(TrpProperty property) {
+        // A text object publishes some sixty properties, and lists are built for every object
+        // that is stored or read: growing the vector step by step cost more than filling it.
+        if (items_.empty())
+            items_.reserve(64);
+        items_.push_back(std::move(property));
+    }
     void value(std::string name, std::function<std::string()> get,
                std::function<void(const std::string&)> set, std::string defaultText);
 

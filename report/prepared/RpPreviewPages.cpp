@@ -126,6 +126,7 @@ void TrpPreviewPages::Clear() {
     storedSize_ = 0;
     passPage_ = -1;
     passNodes_ = 0;
+    overflows_.clear();
 }
 
 void TrpPreviewPages::ResetForRun() {

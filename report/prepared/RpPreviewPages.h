@@ -6,6 +6,7 @@
 // properties in which the output differs from it (DiffText). The source objects are copies of the
 // design pages filed once per run. To draw or print a page it is rebuilt as objects from its node;
 // the 50 most recently rebuilt pages are kept.
+#include "report/objects/RpTextOverflow.h"
 #include "report/prepared/RpDictionary.h"
 #include "report/prepared/RpXmlFileCache.h"
 #include "report/xml/RpXmlDocument.h"
@@ -93,6 +94,10 @@ public:
     void WritePreparedFile(const QString& fileName);
     void LoadPreparedFile(const QString& fileName);
 
+    // The text objects of the pages whose text does not fit, in the order they were stored; Clear
+    // empties the list.
+    const std::vector<TrpTextOverflow>& TextOverflows() const { return overflows_; }
+
     const std::vector<std::unique_ptr<TrpPage>>& SourcePages() const { return sources_; }
     const TrpDictionary& Dictionary() const { return dictionary_; }
     size_t CachedPageCount() const { return cache_.size(); }
@@ -121,6 +126,7 @@ private:
     TrpDictionary dictionary_;
     TrpXMLFileCache fileCache_;
     std::vector<CachedPage> cache_; // most recently used first
+    std::vector<TrpTextOverflow> overflows_;
     long long storedSize_ = 0;
     int passPage_ = -1;
     size_t passNodes_ = 0;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program without its window, run as a whole process the way an office script runs it.
 #include "app/CommandLine.h"
+#include "ProgramRun.h"
 #include "app/CertificateWindow.h"
 #include "app/Startup.h"
 #include "controls/Edit.h"
@@ -10,37 +11,10 @@
 
 #include <QAction>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
-
-struct ProgramRun {
-    int exitCode = -1;
-    QString out, err;
-};
-
-ProgramRun run(const QString& program, const QStringList& arguments, const QByteArray& input = {},
-               const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(program, arguments);
-    process.write(input);
-    process.closeWriteChannel();
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-        return {};
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
-
-ProgramRun kf2718(const QStringList& arguments, const QByteArray& input = {}) {
-    return run(QStringLiteral(KF2718_PROGRAM), arguments, input);
-}
-
-QString pdfText(const QString& file) {
-    return printqueue::runTool("pdftotext", {"-layout", file, "-"}).output;
-}
 
 class CommandLine : public ::testing::Test {
 protected:

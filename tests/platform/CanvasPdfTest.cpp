@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/PainterCanvas.h"
 
+#include <QBuffer>
+#include <QImage>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QProcess>
 #include <QStandardPaths>
@@ -36,4 +39,34 @@ TEST(PainterCanvas, TextOnAPdfWriterStaysSearchableText) {
     const QString extracted = QString::fromUtf8(process.readAllStandardOutput());
     EXPECT_TRUE(extracted.contains(QString::fromUtf8("MUNKÁLTATÓI IGAZOLÁS őű")))
         << extracted.toStdString();
+}
+
+// A document of many pages gets the same logo on every page as a new image with the same pixels:
+// it must be stored once, not once per page.
+TEST(PainterCanvas, EqualPicturesOnManyPagesAreStoredInThePdfOnce) {
+    const auto imagesIn = [](bool shared) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setResolution(600);
+        {
+            PainterCanvasOptions options{true, 0, 0};
+            options.shareEqualPictures = shared;
+            QPainter painter(&writer);
+            PainterCanvas canvas(painter, options);
+            for (int page = 0; page < 3; ++page) {
+                if (page > 0)
+                    writer.newPage();
+                for (QRgb colour : {qRgb(200, 0, 0), qRgb(0, 0, 200)}) {
+                    QImage logo(40, 30, QImage::Format_RGB32); // a new image each time
+                    logo.fill(colour);
+                    canvas.stretchDraw({100, 100, 500, 400}, logo);
+                }
+            }
+        }
+        return bytes.count("/Subtype /Image");
+    };
+    EXPECT_EQ(imagesIn(false), 6);
+    EXPECT_EQ(imagesIn(true), 2);
 }
