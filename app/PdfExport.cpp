@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/PdfExport.h"
 
-#include "platform/Cp1250.h"
 #include "platform/Error.h"
 #include "platform/Files.h"
 #include "platform/PainterCanvas.h"
@@ -31,7 +30,22 @@ QPageLayout layoutOf(report::TrpPreviewPages& pages, int index) {
 
 } // namespace
 
-void WritePreparedPagesToPdf(report::TrpReport& report, const QString& path) {
+QString CertificatePdfTitle(const QString& employeeName) {
+    const QString heading = QString::fromUtf8("MUNKÁLTATÓI IGAZOLÁS");
+    const QString name = employeeName.trimmed();
+    return name.isEmpty() ? heading : heading + QString::fromUtf8(" – ") + name;
+}
+
+void ConfigurePdfWriter(QPdfWriter& writer, const QString& title) {
+    // PDF/A-1b: fonts embedded, XMP metadata with the title, no transparency; offices keep these
+    // certificates for years.
+    writer.setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
+    writer.setResolution(kResolution);
+    writer.setCreator(QStringLiteral("KF2718"));
+    writer.setTitle(title);
+}
+
+void WritePreparedPagesToPdf(report::TrpReport& report, const QString& path, const QString& title) {
     report::TrpPreviewPages& pages = report.PreviewPages();
     if (pages.PageCount() == 0)
         throw platform::Error("The report has no prepared pages");
@@ -40,9 +54,7 @@ void WritePreparedPagesToPdf(report::TrpReport& report, const QString& path) {
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter writer(&buffer);
-        writer.setResolution(kResolution);
-        writer.setCreator(QStringLiteral("KF2718"));
-        writer.setTitle(platform::toUnicode(report.ReportOptions.Name));
+        ConfigurePdfWriter(writer, title);
         writer.setPageLayout(layoutOf(pages, 0));
         QPainter painter(&writer);
         // The PDF stands for the printed paper: objects that do not print are left out of it too.
@@ -57,7 +69,8 @@ void WritePreparedPagesToPdf(report::TrpReport& report, const QString& path) {
             pages.DropCache();
         }
     }
-    platform::writeFileAtomically(path, std::string_view(bytes.constData(), bytes.size()));
+    platform::writeFileAtomically(path, std::string_view(bytes.constData(), bytes.size()),
+                                  platform::FileAccess::FollowUmask);
 }
 
 } // namespace app

@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace platform {
@@ -47,7 +48,7 @@ std::string readWholeFile(const QString& path) {
     return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
 }
 
-void writeFileAtomically(const QString& path, std::string_view bytes) {
+void writeFileAtomically(const QString& path, std::string_view bytes, FileAccess access) {
     const QFileInfo info(path);
     QByteArray temp = QFile::encodeName(info.absolutePath() + "/." + info.fileName() + ".XXXXXX");
     int fd = -1;
@@ -60,6 +61,13 @@ void writeFileAtomically(const QString& path, std::string_view bytes) {
         ::unlink(temp.constData());
         fail(path, error);
     };
+    if (access == FileAccess::FollowUmask) {
+        // The umask can only be read by setting it; it is put back at once.
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        if (::fchmod(fd, 0666 & ~mask) != 0)
+            abandon(errno);
+    }
     const bool written = step(WriteStep::Write, [&] {
         size_t done = 0;
         while (done < bytes.size()) {
