@@ -4,6 +4,8 @@
 #include "app/CertificateWindow.h"
 #include "app/PdfExport.h"
 #include "app/Startup.h"
+#include "app/TextOverflowMessage.h"
+#include "controls/Edit.h"
 #include "crypto/SecureWipe.h"
 #include "platform/Cp1250.h"
 #include "platform/Error.h"
@@ -106,7 +108,8 @@ std::optional<HeadlessRequest> ParseCommandLine(const QStringList& arguments, QS
     const QCommandLineOption load("load", {}, "file");
     const QCommandLineOption field("field", {}, "name=value");
     const QCommandLineOption save("save");
-    parser.addOptions({help, pdf, print, printer, load, field, save});
+    const QCommandLineOption allowOverflow("allow-overflow");
+    parser.addOptions({help, pdf, print, printer, load, field, save, allowOverflow});
     if (!parser.parse(arguments)) {
         error = parser.errorText();
         return std::nullopt;
@@ -118,6 +121,7 @@ std::optional<HeadlessRequest> ParseCommandLine(const QStringList& arguments, QS
     request.printer = parser.value(printer);
     request.loadFile = parser.value(load);
     request.save = parser.isSet(save);
+    request.allowOverflow = parser.isSet(allowOverflow);
     for (const QString& f : parser.values(field)) {
         const qsizetype eq = f.indexOf('=');
         if (eq <= 0) {
@@ -151,6 +155,8 @@ Without options the program opens its window. With these options it works withou
   --field NAME=VALUE   set one field (after --load); may be given several times
   --save               save the fields to the one save file, KF2718.txt, as the window's
                        Save does, encrypted with the pass phrase read from standard input
+  --allow-overflow     with --pdf or --print: go on although some text does not fit on the
+                       certificate (without it that is an error, and nothing is written)
   -h, --help           show this text
 
 The save file is KF2718.txt beside the program when the user may write into the program's
@@ -176,6 +182,8 @@ Kapcsolók nélkül a program ablakkal indul. A kapcsolókkal ablak nélkül dol
   --field NÉV=ÉRTÉK    egy mező beállítása (a --load után); többször is megadható
   --save               a mezők mentése az egyetlen mentésfájlba (KF2718.txt), mint az ablak
                        mentése, a szabványos bemenetről olvasott jelszóval titkosítva
+  --allow-overflow     a --pdf vagy --print mellett: akkor is elkészül, ha valamelyik szöveg
+                       nem fér el az igazoláson (nélküle ez hiba, és semmi nem készül el)
   -h, --help           ez a leírás
 
 A mentésfájl a KF2718.txt a program mellett, ha a felhasználó írhat a program mappájába,
@@ -228,8 +236,12 @@ int RunHeadless(const HeadlessRequest& request, std::istream& passphraseInput, s
         bool prepared = false;
         window.OpenPreview = [&](report::TrpReport& report) {
             prepared = true;
+            if (!request.allowOverflow && !report.TextOverflows().empty())
+                throw platform::Error(
+                    platform::toCp1250(TextOverflowError(report.TextOverflows())));
             if (!request.pdfFile.isEmpty())
-                WritePreparedPagesToPdf(report, request.pdfFile);
+                WritePreparedPagesToPdf(report, request.pdfFile,
+                                        CertificatePdfTitle(window.Edit3->text()));
             if (request.print) {
                 preview::TrpPrinters& printers = preview::TrpPrinters::Instance();
                 if (!request.printer.isEmpty() &&

@@ -14,11 +14,12 @@ namespace app {
 
 struct HeadlessRequest {
     bool help = false;
-    QString pdfFile;    // --pdf OUT.pdf
-    bool print = false; // --print
-    QString printer;    // --printer NAME (with --print)
-    QString loadFile;   // --load FILE (pass phrase from standard input)
-    bool save = false;  // --save (pass phrase from standard input)
+    QString pdfFile;            // --pdf OUT.pdf
+    bool print = false;         // --print
+    QString printer;            // --printer NAME (with --print)
+    QString loadFile;           // --load FILE (pass phrase from standard input)
+    bool save = false;          // --save (pass phrase from standard input)
+    bool allowOverflow = false; // --allow-overflow: export and print text that does not fit
     std::vector<std::pair<QString, QString>> fields; // --field NAME=VALUE, in order
 };
 

@@ -53,8 +53,8 @@ protected:
 TEST_F(CommandLine, HelpExplainsTheOptionsInEnglishAndHungarian) {
     const ProgramRun run = kf2718({"--help"});
     EXPECT_EQ(run.exitCode, 0);
-    for (const char* part :
-         {"--pdf", "--print", "--load", "--field", "standard input", "szabványos", "NumEdit1"})
+    for (const char* part : {"--pdf", "--print", "--load", "--field", "--allow-overflow",
+                             "standard input", "szabványos", "NumEdit1"})
         EXPECT_TRUE(run.out.contains(QString::fromUtf8(part))) << part;
 }
 
@@ -79,6 +79,41 @@ TEST_F(CommandLine, ExportsTheFilledCertificateAsAPdfWithSelectableText) {
     const auto sizes = printqueue::pdfPageSizes(pdf);
     ASSERT_EQ(sizes.size(), 1u);
     EXPECT_TRUE(printqueue::isA4(sizes.front()));
+}
+
+TEST_F(CommandLine, TextThatDoesNotFitFailsTheExportUnlessAllowed) {
+    const QStringList fields = {
+        "--field",
+        "Edit1=Tölgyesvárhely Településüzemeltető és Vagyonkezelő Nonprofit Korlátolt "
+        "Felelősségű Társaság",
+        "--field",
+        "Edit2=Tölgyesvárhely, Fő utca 1.",
+        "--field",
+        "Edit3=Kiss Anna",
+        "--field",
+        "Edit6=Nagy Anna",
+        "--field",
+        "Edit7=Tölgyesvárhely, Kossuth Lajos tér 2. második emelet, harmadik ajtó",
+        "--field",
+        "Edit4=pénzügyi és számviteli csoportvezető",
+        "--field",
+        "Edit5=2001. március 1.",
+        "--field",
+        "NumEdit1=123 456",
+        "--field",
+        "NumEdit2=12 000"};
+    const ProgramRun refused = kf2718(fields + QStringList{"--pdf", pdf});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.contains(QString::fromUtf8("A családi pótlék összege: 12 000 Ft.")))
+        << refused.err.toStdString();
+    EXPECT_TRUE(refused.err.contains("--allow-overflow"));
+    EXPECT_FALSE(QFile::exists(pdf));
+
+    const ProgramRun allowed = kf2718(fields + QStringList{"--allow-overflow", "--pdf", pdf});
+    ASSERT_EQ(allowed.exitCode, 0) << allowed.err.toStdString();
+    const QString text = pdfText(pdf);
+    EXPECT_TRUE(text.contains(QString::fromUtf8("jövedelmi átlaga"))) << text.toStdString();
+    EXPECT_FALSE(text.contains(QString::fromUtf8("családi pótlék összege"))) << text.toStdString();
 }
 
 TEST_F(CommandLine, ASaveFileExportsTheSameTextWithTheRightPassphraseOnly) {
