@@ -8,6 +8,7 @@
 #include <QRegion>
 #include <memory>
 
+class QGlyphRun;
 class QPaintDevice;
 
 namespace platform {
@@ -50,6 +51,9 @@ private:
     void init(const PainterCanvasOptions& options);
     void paintPixels(const QRect& rect, const QColor& color, bool xorMode);
     void thinLine(Point from, Point to);
+    void emboldenGlyphs(const QGlyphRun& run);
+    void dashedStroke(Point from, Point to, std::span<const int> pattern, const QColor& on,
+                      const QColor& off);
     void wideLine(Point from, Point to);
     void applyClip();
     Rect deviceRect() const;

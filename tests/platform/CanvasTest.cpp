@@ -295,3 +295,38 @@ TEST(RecordingCanvas, ReplayDrawsTheSamePixelsAsDrawingDirectly) {
     EXPECT_EQ(direct, replayed);
     EXPECT_EQ(direct.pixel(7, 7), qRgb(200, 10, 10));
 }
+
+namespace {
+
+// The width of the first run of dark pixels on a row, from the left.
+int firstStemWidth(const QImage& image, int row) {
+    int x = 0;
+    while (x < image.width() && qGray(image.pixel(x, row)) >= 128)
+        ++x;
+    int width = 0;
+    while (x + width < image.width() && qGray(image.pixel(x + width, row)) < 128)
+        ++width;
+    return width;
+}
+
+} // namespace
+
+// Wine's Tahoma Bold has regular-weight stems; drawn, bold must still look bold.
+TEST(CanvasText, BoldStemsAreVisiblyWiderThanRegularOnesAt600Dpi) {
+    if (!hasThinBoldStems({"Tahoma", 92, fontBold, 1, clBlack, 0}))
+        GTEST_SKIP() << "no bold face with thin stems (Wine's Tahoma) is installed";
+    const auto render = [](int style) {
+        QImage image(600, 200, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        PainterCanvas canvas(image);
+        canvas.setFont({"Tahoma", 92, style, 1, clBlack, 0});
+        canvas.setBackgroundMode(BackgroundMode::Transparent);
+        canvas.textOut(20, 20, "Ill\xE9s", {}, {0, 0, 600, 200}, textClipped);
+        return image;
+    };
+    const QImage regular = render(0), bold = render(fontBold);
+    const int row = 20 + 50; // through the stems of "Ill", below the accent
+    const int regularStem = firstStemWidth(regular, row), boldStem = firstStemWidth(bold, row);
+    ASSERT_GT(regularStem, 0);
+    EXPECT_GE(boldStem, 1.6 * regularStem) << boldStem << " vs " << regularStem;
+}
