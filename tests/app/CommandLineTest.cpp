@@ -13,6 +13,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -79,6 +80,44 @@ TEST_F(CommandLine, ExportsTheFilledCertificateAsAPdfWithSelectableText) {
     const auto sizes = printqueue::pdfPageSizes(pdf);
     ASSERT_EQ(sizes.size(), 1u);
     EXPECT_TRUE(printqueue::isA4(sizes.front()));
+}
+
+TEST_F(CommandLine, ThePdfIsAnArchiveCopyWhoseTextEveryReaderReadsAlike) {
+    QFile old(pdf); // a file the user had: its mode gives way to the umask
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.close();
+    old.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    const mode_t savedMask = ::umask(027);
+    const ProgramRun run = kf2718({"--field", "Edit3=Kovács Ödön", "--field", "Edit6=Szőke Éva",
+                                   "--field", "Edit4=műszakvezető", "--pdf", pdf});
+    ::umask(savedMask);
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(QFile::permissions(pdf), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
+                                           QFile::WriteUser | QFile::ReadGroup); // 0640
+
+    // Blanks are U+0020 (not the tab that shares their glyph), ő and ű their own code points.
+    const QString poppler = pdfText(pdf);
+    const printqueue::ToolRun mupdf =
+        printqueue::runTool("mutool", {"draw", "-q", "-F", "txt", "-o", "-", pdf});
+    for (const QString& text : {poppler, mupdf.output}) {
+        EXPECT_TRUE(text.contains(QString::fromUtf8("MUNKÁLTATÓI IGAZOLÁS"))) << text.toStdString();
+        EXPECT_FALSE(text.contains('\t'));
+        EXPECT_TRUE(text.contains(QString::fromUtf8("Szőke Éva")));
+        EXPECT_TRUE(text.contains(QString::fromUtf8("műszakvezető beosztásban")));
+    }
+    if (mupdf.exitCode == -1)
+        GTEST_SKIP() << "MuPDF (mutool) is not installed";
+
+    const printqueue::ToolRun check = printqueue::runTool("qpdf", {"--check", pdf});
+    if (check.exitCode != -1) {
+        EXPECT_EQ(check.exitCode, 0) << check.output.toStdString();
+    }
+    const QString xmp =
+        printqueue::runTool("mutool", {"show", "-b", pdf, "trailer/Root/Metadata"}).output;
+    EXPECT_TRUE(xmp.contains(R"(pdfaid:part="1")")) << xmp.toStdString();
+    EXPECT_TRUE(xmp.contains(R"(pdfaid:conformance="B")"));
+    EXPECT_TRUE(xmp.contains(QString::fromUtf8("MUNKÁLTATÓI IGAZOLÁS – Kovács Ödön")));
+    EXPECT_TRUE(xmp.contains(R"(xmp:CreatorTool="KF2718")"));
 }
 
 TEST_F(CommandLine, TextThatDoesNotFitFailsTheExportUnlessAllowed) {
