@@ -301,6 +301,13 @@ TEST_F(CommandLine, PrintsOneA4PageOnTheQueue) {
     for (const QString& old : before)
         arrived.removeAll(old);
     ASSERT_EQ(arrived.size(), 1) << arrived.join(' ').toStdString();
+    // The job's title, as cups-pdf writes it into the file name (its bytes beyond ASCII escaped),
+    // and the resolution the page was drawn for, whatever the queue's default (300 dpi here).
+    EXPECT_TRUE(arrived.front().startsWith("KF2718_munk_303_241ltat_303_263i_igazol_303_241s"))
+        << arrived.front().toStdString();
+    if (const QString job = printqueue::latestJobAttributes(); !job.isEmpty()) {
+        EXPECT_TRUE(job.contains("printer-resolution (resolution) = 600dpi")) << job.toStdString();
+    }
     const QString file = QDir(printqueue::outputFolder()).filePath(arrived.front());
     const auto sizes = printqueue::pdfPageSizes(file);
     ASSERT_EQ(sizes.size(), 1u);

@@ -3,6 +3,7 @@
 
 #include <QPdfWriter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -36,4 +37,29 @@ TEST(PainterCanvas, TextOnAPdfWriterStaysSearchableText) {
     const QString extracted = QString::fromUtf8(process.readAllStandardOutput());
     EXPECT_TRUE(extracted.contains(QString::fromUtf8("MUNKÁLTATÓI IGAZOLÁS őű")))
         << extracted.toStdString();
+}
+
+// A dotted rule on a PDF is one stroke with the pen's dash pattern, which any viewer or printer
+// draws at its own resolution, not a rectangle per dot.
+TEST(PainterCanvas, DottedLineOnAPdfWriterIsOneDashedStroke) {
+    const QString qpdf = QStandardPaths::findExecutable("qpdf");
+    if (qpdf.isEmpty())
+        GTEST_SKIP() << "qpdf is not installed";
+    QTemporaryDir dir;
+    const QString file = dir.filePath("dots.pdf");
+    {
+        QPdfWriter writer(file);
+        writer.setResolution(600);
+        PainterCanvas canvas(writer, {true, 0, 0});
+        canvas.setBackgroundMode(BackgroundMode::Transparent);
+        canvas.setPen({clBlack, 1, PenStyle::Dot, PenMode::Copy});
+        canvas.line({600, 800}, {3000, 800});
+    }
+    QProcess process; // the content stream uncompressed
+    process.start(qpdf, {"--qdf", "--object-streams=disable", file, "-"});
+    ASSERT_TRUE(process.waitForFinished(10000));
+    const QString content = QString::fromLatin1(process.readAllStandardOutput());
+    EXPECT_EQ(content.count(QRegularExpression(R"(\[3 3 ?\] ?0 +d)")), 1) << content.toStdString();
+    EXPECT_EQ(content.count(QRegularExpression(R"(\bre\b)")), 0);
+    EXPECT_EQ(content.count(QRegularExpression(R"(\bS\b)")), 1);
 }
