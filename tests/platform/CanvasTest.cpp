@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <gtest/gtest.h>
+#include <numeric>
 
 using namespace platform;
 
@@ -329,4 +330,12 @@ TEST(CanvasText, BoldStemsAreVisiblyWiderThanRegularOnesAt600Dpi) {
     const int regularStem = firstStemWidth(regular, row), boldStem = firstStemWidth(bold, row);
     ASSERT_GT(regularStem, 0);
     EXPECT_GE(boldStem, 1.6 * regularStem) << boldStem << " vs " << regularStem;
+}
+
+// The form code's typeface is not installed; its stand-in is Liberation Sans Bold (Arial Bold's
+// widths: "KF2718" 3.557 em), not whatever the fallback would be (DejaVu Sans Bold, 4.24 em).
+TEST(CanvasText, TheFormCodesTypefaceHasTheChosenStandIn) {
+    const GlyphLine line =
+        glyphLineFor({"Franklin Gothic Medium", 1000, fontBold, 1, clBlack, 0}, "KF2718");
+    EXPECT_NEAR(std::accumulate(line.advances.begin(), line.advances.end(), 0.0), 3557, 2);
 }
