@@ -22,9 +22,10 @@ void LoadCertificateTemplate(report::TrpReport& report) {
     const QByteArray definition = file.readAll();
     report.LoadDefinition(
         std::string(definition.constData(), static_cast<size_t>(definition.size())));
-    // The name of every print job and of the preview window: a shared print server shows job
-    // titles to everyone, so it holds no personal data.
-    report.ReportOptions.Name = platform::fromUtf8("KF2718 munkáltatói igazolás");
+}
+
+std::string CertificateJobTitle() {
+    return platform::fromUtf8("KF2718 munkáltatói igazolás");
 }
 
 } // namespace app

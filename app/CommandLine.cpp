@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CommandLine.h"
 
+#include "app/CertificateTemplate.h"
 #include "app/CertificateWindow.h"
 #include "app/PdfExport.h"
 #include "app/Startup.h"
@@ -252,7 +253,7 @@ int RunHeadless(const HeadlessRequest& request, std::istream& passphraseInput, s
                 report.PrintOptions.ShowDialog = false;
                 if (!request.printer.isEmpty())
                     report.PrintOptions.Printer = platform::toCp1250(request.printer);
-                preview::ReportPages pages(report);
+                preview::ReportPages pages(report, CertificateJobTitle());
                 preview::RunPrintJob(pages, printers);
             }
         };
