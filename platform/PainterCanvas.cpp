@@ -188,6 +188,8 @@ void PainterCanvas::line(Point from, Point to) {
 // One pixel per step of the major axis, the end point left out; styled pens switch on and off
 // along the pattern, and their gaps take the background colour while it is opaque.
 void PainterCanvas::thinLine(Point from, Point to) {
+    if (dashedStroke(from, to, 1))
+        return;
     const int dx = std::abs(to.x - from.x), dy = std::abs(to.y - from.y);
     const int sx = to.x > from.x ? 1 : -1, sy = to.y > from.y ? 1 : -1;
     const bool xMajor = dx >= dy;
@@ -197,10 +199,6 @@ void PainterCanvas::thinLine(Point from, Point to) {
     const QColor off =
         backgroundMode() == BackgroundMode::Opaque ? toQColor(backgroundColor()) : QColor();
     const bool xorMode = pen().mode == PenMode::Xor;
-    if (!pattern.empty() && !xorMode && (dx == 0 || dy == 0)) {
-        dashedStroke(from, to, pattern, on, off);
-        return;
-    }
 
     size_t segment = 0;
     int leftInSegment = pattern.empty() ? steps : pattern[0];
@@ -248,27 +246,46 @@ void PainterCanvas::thinLine(Point from, Point to) {
     flush();
 }
 
-// An upright or level styled line as one stroke with the pen's dash pattern, covering the same
-// pixels as the stepped line: a PDF or a printer gets one path instead of a rectangle per dash.
-void PainterCanvas::dashedStroke(Point from, Point to, std::span<const int> pattern,
-                                 const QColor& on, const QColor& off) {
-    // Through the middle of the pixel row (or column), from the start pixel's outer edge to the
-    // end point's, which is left out.
+void PainterCanvas::parallelLines(Point from, Point to, int count) {
+    if (!dashedStroke(from, to, std::max(count, 1)))
+        Canvas::parallelLines(from, to, count);
+}
+
+// count side-by-side one-pixel lines of a styled pen, upright or level, as one stroke of that
+// width with the pen's dash pattern, covering the same pixels as the stepped lines: a PDF or a
+// printer gets one path instead of a rectangle per dash. False, drawing nothing, for any other
+// line.
+bool PainterCanvas::dashedStroke(Point from, Point to, int count) {
+    const std::span<const int> pattern = dashPattern(pen().style);
+    if (pattern.empty() || pen().width > 1 || pen().mode == PenMode::Xor || from == to ||
+        (from.x != to.x && from.y != to.y))
+        return false;
+    // Along the line from the start pixel's outer edge to the end point's, which is left out;
+    // across it through the middle of the band of offsets -(count div 2) ... (count - 1) div 2.
     const bool level = from.y == to.y;
-    const QPointF start = level ? QPointF(to.x > from.x ? from.x : from.x + 1, from.y + 0.5)
-                                : QPointF(from.x + 0.5, to.y > from.y ? from.y : from.y + 1);
-    const QPointF end = level ? QPointF(to.x > from.x ? to.x : to.x + 1, to.y + 0.5)
-                              : QPointF(to.x + 0.5, to.y > from.y ? to.y : to.y + 1);
+    const int base = level ? from.y : from.x;
+    const double across = (base - count / 2 + base + (count - 1) / 2 + 1) / 2.0;
+    const auto edge = [](int at, bool forward) { return forward ? at : at + 1; };
+    const bool forward = level ? to.x > from.x : to.y > from.y;
+    const QPointF start =
+        level ? QPointF(edge(from.x, forward), across) : QPointF(across, edge(from.y, forward));
+    const QPointF end =
+        level ? QPointF(edge(to.x, forward), across) : QPointF(across, edge(to.y, forward));
     painter_->save();
-    if (off.isValid()) {
-        const QMarginsF across = level ? QMarginsF(0, 0.5, 0, 0.5) : QMarginsF(0.5, 0, 0.5, 0);
-        painter_->fillRect(QRectF(start, end).normalized() + across, off);
+    if (backgroundMode() == BackgroundMode::Opaque) {
+        const QMarginsF band = level ? QMarginsF(0, count / 2.0, 0, count / 2.0)
+                                     : QMarginsF(count / 2.0, 0, count / 2.0, 0);
+        painter_->fillRect(QRectF(start, end).normalized() + band, toQColor(backgroundColor()));
     }
-    QPen pen(on, 1, Qt::CustomDashLine, Qt::FlatCap);
-    pen.setDashPattern(QList<qreal>(pattern.begin(), pattern.end()));
-    painter_->setPen(pen);
+    QPen stroke(toQColor(pen().color), count, Qt::CustomDashLine, Qt::FlatCap);
+    QList<qreal> dashes; // in pen widths
+    for (const int length : pattern)
+        dashes.push_back(double(length) / count);
+    stroke.setDashPattern(dashes);
+    painter_->setPen(stroke);
     painter_->drawLine(start, end);
     painter_->restore();
+    return true;
 }
 
 // A wide pen is solid whatever its style and covers both end points with square caps: across the

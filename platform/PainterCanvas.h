@@ -37,6 +37,7 @@ public:
     void fillRect(const Rect& rect) override;
     void rectangle(const Rect& rect) override;
     void line(Point from, Point to) override;
+    void parallelLines(Point from, Point to, int count) override;
     void polygon(std::span<const Point> points) override;
     void textOut(int x, int y, std::string_view text, std::span<const int> advances,
                  const Rect& clip, unsigned options) override;
@@ -52,8 +53,7 @@ private:
     void paintPixels(const QRect& rect, const QColor& color, bool xorMode);
     void thinLine(Point from, Point to);
     void emboldenGlyphs(const QGlyphRun& run);
-    void dashedStroke(Point from, Point to, std::span<const int> pattern, const QColor& on,
-                      const QColor& off);
+    bool dashedStroke(Point from, Point to, int count);
     void wideLine(Point from, Point to);
     void applyClip();
     Rect deviceRect() const;

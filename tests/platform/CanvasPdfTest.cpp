@@ -53,7 +53,7 @@ TEST(PainterCanvas, DottedLineOnAPdfWriterIsOneDashedStroke) {
         PainterCanvas canvas(writer, {true, 0, 0});
         canvas.setBackgroundMode(BackgroundMode::Transparent);
         canvas.setPen({clBlack, 1, PenStyle::Dot, PenMode::Copy});
-        canvas.line({600, 800}, {3000, 800});
+        canvas.parallelLines({600, 800}, {3000, 800}, 6); // a frame 6 pixels wide
     }
     QProcess process; // the content stream uncompressed
     process.start(qpdf, {"--qdf", "--object-streams=disable", file, "-"});

@@ -92,6 +92,30 @@ TEST(PainterCanvas, DottedPenPaintsItsGapsOnlyOverASolidBrush) {
     EXPECT_EQ(image.pixel(14, 2), qRgb(255, 255, 255));
 }
 
+TEST(PainterCanvas, SideBySideDottedLinesCoverTheirBandWithTheDotPattern) {
+    QImage image(60, 20, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        PainterCanvas canvas(image);
+        canvas.setPen({clBlack, 1, PenStyle::Dot, PenMode::Copy});
+        canvas.setBackgroundMode(BackgroundMode::Transparent);
+        canvas.parallelLines({5, 10}, {50, 10}, 6); // rows 7 ... 12
+        canvas.parallelLines({55, 2}, {55, 17}, 3); // columns 54 ... 56
+    }
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 53; ++x) {
+            const bool on = y >= 7 && y <= 12 && x >= 5 && x < 50 && (x - 5) % 6 < 3;
+            ASSERT_EQ(image.pixelColor(x, y), on ? QColor(Qt::black) : QColor(Qt::white))
+                << x << "," << y;
+        }
+    for (int y = 0; y < 20; ++y)
+        for (int x = 53; x < 60; ++x) {
+            const bool on = x >= 54 && x <= 56 && y >= 2 && y < 17 && (y - 2) % 6 < 3;
+            ASSERT_EQ(image.pixelColor(x, y), on ? QColor(Qt::black) : QColor(Qt::white))
+                << x << "," << y;
+        }
+}
+
 TEST(PainterCanvas, DashPatternsFollowTheDeviceContextLengths) {
     QImage image = whiteImage(40, 3);
     {
