@@ -10,7 +10,9 @@
 
 #include <QAction>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -118,6 +120,55 @@ TEST_F(CommandLine, ThePdfIsAnArchiveCopyWhoseTextEveryReaderReadsAlike) {
     EXPECT_TRUE(xmp.contains(R"(pdfaid:conformance="B")"));
     EXPECT_TRUE(xmp.contains(QString::fromUtf8("MUNKÁLTATÓI IGAZOLÁS – Kovács Ödön")));
     EXPECT_TRUE(xmp.contains(R"(xmp:CreatorTool="KF2718")"));
+}
+
+namespace {
+
+// The width, in pixels of a 600-dpi render of the PDF's first page, of the first stem of a word:
+// the first run of dark pixels from the word's left edge, low in its line where K, l and the
+// like are a bare stem. 0 when the word or the tools are missing.
+int firstStemAt600Dpi(const QString& pdf, const QString& word) {
+    const QString words = printqueue::runTool("pdftotext", {"-bbox", pdf, "-"}).output;
+    const QRegularExpression box(
+        R"re(xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">)re" +
+        QRegularExpression::escape(word) + "<");
+    const QRegularExpressionMatch m = box.match(words);
+    if (!m.hasMatch())
+        return 0;
+    const double toPixels = 600.0 / 72;
+    const QRect area(
+        QPoint(int(m.captured(1).toDouble() * toPixels) - 4,
+               int(m.captured(2).toDouble() * toPixels)),
+        QPoint(int(m.captured(3).toDouble() * toPixels), int(m.captured(4).toDouble() * toPixels)));
+    QTemporaryDir folder;
+    const QString prefix = folder.filePath("crop");
+    printqueue::runTool("pdftoppm",
+                        {"-r", "600", "-gray", "-singlefile", "-x", QString::number(area.x()), "-y",
+                         QString::number(area.y()), "-W", QString::number(area.width()), "-H",
+                         QString::number(area.height()), pdf, prefix});
+    const QImage image(prefix + ".pgm");
+    if (image.isNull())
+        return 0;
+    const int row = image.height() * 65 / 100;
+    int x = 0, width = 0;
+    while (x < image.width() && qGray(image.pixel(x, row)) >= 128)
+        ++x;
+    while (x + width < image.width() && qGray(image.pixel(x + width, row)) < 128)
+        ++width;
+    return width;
+}
+
+} // namespace
+
+// Wine's Tahoma Bold has the regular face's stems; the exported page must still show bold.
+TEST_F(CommandLine, TheExportedCertificateShowsItsBoldRunsBold) {
+    const ProgramRun run = kf2718({"--field", "Edit3=Kovács Ödön", "--pdf", pdf});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const int bold = firstStemAt600Dpi(pdf, QString::fromUtf8("Kovács")); // 11 pt, bold
+    const int regular = firstStemAt600Dpi(pdf, "Kelt:");                  // 11 pt, regular
+    if (regular == 0)
+        GTEST_SKIP() << "pdftotext or pdftoppm is missing";
+    EXPECT_GE(bold, 1.6 * regular) << bold << " vs " << regular;
 }
 
 TEST_F(CommandLine, TextThatDoesNotFitFailsTheExportUnlessAllowed) {
