@@ -148,7 +148,8 @@ QString HelpText() {
 
 Without options the program opens its window. With these options it works without a window:
 
-  --pdf OUT.pdf        export the filled certificate as a PDF (600 dpi, selectable text)
+  --pdf OUT.pdf        export the filled certificate as an archive PDF (PDF/A-1b, 600 dpi,
+                       selectable text)
   --print              print the certificate without the print dialog
   --printer NAME       with --print: on this printer instead of the default one
   --load FILE          take the fields from a save file (KF2718.txt); the pass phrase is
@@ -175,7 +176,8 @@ KF2718 — munkáltatói igazolás
 
 Kapcsolók nélkül a program ablakkal indul. A kapcsolókkal ablak nélkül dolgozik:
 
-  --pdf KIMENET.pdf    a kitöltött igazolás mentése PDF-be (600 dpi, kijelölhető szöveggel)
+  --pdf KIMENET.pdf    a kitöltött igazolás mentése archiválható PDF-be (PDF/A-1b, 600 dpi,
+                       kijelölhető szöveggel)
   --print              az igazolás nyomtatása a nyomtatási párbeszéd nélkül
   --printer NÉV        a --print mellett: ezen a nyomtatón az alapértelmezett helyett
   --load FÁJL          a mezők betöltése mentésfájlból (KF2718.txt); a jelszót a szabványos
