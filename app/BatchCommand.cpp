@@ -83,6 +83,7 @@ struct Batch {
         // A row's preparation errors are listed with the row's other problems, not in a box.
         window.rpReport1.EngineOptions.SilentMode = true;
         certificates = std::make_unique<CertificateBatch>(window, table, request.fields);
+        certificates->AllowTextThatDoesNotFit(request.allowOverflow);
         problems = certificates->HeaderProblems();
         if (table.rows.empty())
             throw platform::Error(platform::fromUtf8(
@@ -124,8 +125,8 @@ int checkAllRows(Batch& batch, BatchProgress& progress, bool append, std::ostrea
 int writeOnePdf(Batch& batch, const QString& path, std::ostream& err) {
     BatchProgress progress(batch.rows(), err, BatchProgress::StandardErrorIsTerminal());
     platform::AtomicFile file(path, platform::FileAccess::FollowUmask);
-    PdfDocument document(file.Device(),
-                         platform::toUnicode(batch.window().rpReport1.ReportOptions.Name));
+    // Many employees in one document: the title names the form, not a person.
+    PdfDocument document(file.Device(), CertificatePdfTitle({}));
     // The rows are checked while the document grows; the file takes its place only when all of
     // them were good.
     for (int i = 0; i < batch.rows(); ++i) {
@@ -158,7 +159,8 @@ int writePdfFolder(Batch& batch, const QString& folder, std::ostream& err) {
         }
         const QString file =
             BatchFileName(table.rows[i].number, lastRow, batch.window().Edit3->text());
-        WritePreparedPagesToPdf(batch.window().rpReport1, QDir(folder).filePath(file));
+        WritePreparedPagesToPdf(batch.window().rpReport1, QDir(folder).filePath(file),
+                                CertificatePdfTitle(batch.window().Edit3->text()));
         progress.Advance();
         InterruptGuard::throwIfInterrupted();
     }

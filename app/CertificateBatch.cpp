@@ -158,7 +158,8 @@ std::vector<BatchProblem> CertificateBatch::Prepare(int index, bool append) {
     if (!window_.PrepareCertificate(!append))
         for (const std::string& line : window_.rpReport1.ErrorList)
             problems.push_back({row.number, -1, platform::toUnicode(line)});
-    addTextThatDoesNotFit(row, problems);
+    if (!allowOverflow_)
+        addTextThatDoesNotFit(row, problems);
     return problems;
 }
 

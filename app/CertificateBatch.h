@@ -47,6 +47,9 @@ public:
     std::vector<BatchProblem> Prepare(int index, bool append);
     // The index of the row whose certificate was prepared last (-1 before the first).
     int PreparedIndex() const { return preparedIndex_; }
+    // With --allow-overflow a text that does not fit its box is cut off on the page, as for one
+    // certificate, instead of making its row bad.
+    void AllowTextThatDoesNotFit(bool allow) { allowOverflow_ = allow; }
 
 private:
     struct Cell {
@@ -65,6 +68,7 @@ private:
     std::map<QString, std::vector<int>> columnsPrintedBy_; // text object name -> columns
     std::vector<BatchProblem> headerProblems_;
     int preparedIndex_ = -1;
+    bool allowOverflow_ = false;
 };
 
 } // namespace app

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CertificateTemplate.h"
 
+#include "platform/Cp1250.h"
 #include "platform/Error.h"
 #include "report/RpReport.h"
 
@@ -21,6 +22,10 @@ void LoadCertificateTemplate(report::TrpReport& report) {
     const QByteArray definition = file.readAll();
     report.LoadDefinition(
         std::string(definition.constData(), static_cast<size_t>(definition.size())));
+}
+
+std::string CertificateJobTitle() {
+    return platform::fromUtf8("KF2718 munkáltatói igazolás");
 }
 
 } // namespace app

@@ -141,8 +141,9 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), saveFolder_(platform::sav
     setTabOrder();
     LoadCertificateTemplate(rpReport1);
     OpenPreview = [this](report::TrpReport& report) {
-        preview::OpenPreview(report, preview::systemPreviewServices(controls::showErrorReport),
-                             this);
+        preview::OpenPreview(
+            report,
+            preview::systemPreviewServices(controls::showErrorReport, CertificateJobTitle()), this);
     };
     rpReport1.OnGetValue = [this](const std::string& name, report::TrpVariant& value) {
         rpReport1GetValue(name, value);

@@ -2,9 +2,12 @@
 #include "app/CommandLine.h"
 
 #include "app/BatchCommand.h"
+#include "app/CertificateTemplate.h"
 #include "app/CertificateWindow.h"
 #include "app/PdfExport.h"
 #include "app/Startup.h"
+#include "app/TextOverflowMessage.h"
+#include "controls/Edit.h"
 #include "crypto/SecureWipe.h"
 #include "platform/Cp1250.h"
 #include "platform/Error.h"
@@ -109,7 +112,8 @@ std::optional<HeadlessRequest> ParseCommandLine(const QStringList& arguments, QS
     const QCommandLineOption save("save");
     const QCommandLineOption batch("batch", {}, "table");
     const QCommandLineOption pdfDir("pdf-dir", {}, "folder");
-    parser.addOptions({help, pdf, print, printer, load, field, save, batch, pdfDir});
+    const QCommandLineOption allowOverflow("allow-overflow");
+    parser.addOptions({help, pdf, print, printer, load, field, save, batch, pdfDir, allowOverflow});
     if (!parser.parse(arguments)) {
         error = parser.errorText();
         return std::nullopt;
@@ -123,6 +127,7 @@ std::optional<HeadlessRequest> ParseCommandLine(const QStringList& arguments, QS
     request.save = parser.isSet(save);
     request.batchFile = parser.value(batch);
     request.pdfDir = parser.value(pdfDir);
+    request.allowOverflow = parser.isSet(allowOverflow);
     for (const QString& f : parser.values(field)) {
         const qsizetype eq = f.indexOf('=');
         if (eq <= 0) {
@@ -157,7 +162,8 @@ QString HelpText() {
 
 Without options the program opens its window. With these options it works without a window:
 
-  --pdf OUT.pdf        export the filled certificate as a PDF (600 dpi, selectable text)
+  --pdf OUT.pdf        export the filled certificate as an archive PDF (PDF/A-1b, 600 dpi,
+                       selectable text)
   --print              print the certificate without the print dialog
   --printer NAME       with --print: on this printer instead of the default one
   --load FILE          take the fields from a save file (KF2718.txt); the pass phrase is
@@ -169,6 +175,8 @@ Without options the program opens its window. With these options it works withou
                        --pdf all in one PDF, one page per row; with --pdf-dir one PDF per
                        row; with --print one print job; without these in the preview window
   --pdf-dir FOLDER     with --batch: one PDF per row, named <row>_<employee>.pdf
+  --allow-overflow     with --pdf or --print: go on although some text does not fit on the
+                       certificate (without it that is an error, and nothing is written)
   -h, --help           show this text
 
 The save file is KF2718.txt beside the program when the user may write into the program's
@@ -197,7 +205,8 @@ KF2718 — munkáltatói igazolás
 
 Kapcsolók nélkül a program ablakkal indul. A kapcsolókkal ablak nélkül dolgozik:
 
-  --pdf KIMENET.pdf    a kitöltött igazolás mentése PDF-be (600 dpi, kijelölhető szöveggel)
+  --pdf KIMENET.pdf    a kitöltött igazolás mentése archiválható PDF-be (PDF/A-1b, 600 dpi,
+                       kijelölhető szöveggel)
   --print              az igazolás nyomtatása a nyomtatási párbeszéd nélkül
   --printer NÉV        a --print mellett: ezen a nyomtatón az alapértelmezett helyett
   --load FÁJL          a mezők betöltése mentésfájlból (KF2718.txt); a jelszót a szabványos
@@ -209,6 +218,8 @@ Kapcsolók nélkül a program ablakkal indul. A kapcsolókkal ablak nélkül dol
                        PDF-be, soronként egy oldal; a --pdf-dir mellett soronként egy PDF;
                        a --print mellett egy nyomtatási feladat; ezek nélkül az előnézetben
   --pdf-dir MAPPA      a --batch mellett: soronként egy PDF, <sor>_<munkavállaló>.pdf néven
+  --allow-overflow     a --pdf vagy --print mellett: akkor is elkészül, ha valamelyik szöveg
+                       nem fér el az igazoláson (nélküle ez hiba, és semmi nem készül el)
   -h, --help           ez a leírás
 
 A mentésfájl a KF2718.txt a program mellett, ha a felhasználó írhat a program mappájába,
@@ -270,8 +281,12 @@ int RunHeadless(const HeadlessRequest& request, std::istream& passphraseInput, s
         bool prepared = false;
         window.OpenPreview = [&](report::TrpReport& report) {
             prepared = true;
+            if (!request.allowOverflow && !report.TextOverflows().empty())
+                throw platform::Error(
+                    platform::toCp1250(TextOverflowError(report.TextOverflows())));
             if (!request.pdfFile.isEmpty())
-                WritePreparedPagesToPdf(report, request.pdfFile);
+                WritePreparedPagesToPdf(report, request.pdfFile,
+                                        CertificatePdfTitle(window.Edit3->text()));
             if (request.print) {
                 preview::TrpPrinters& printers = preview::TrpPrinters::Instance();
                 if (!request.printer.isEmpty() &&
@@ -282,7 +297,7 @@ int RunHeadless(const HeadlessRequest& request, std::istream& passphraseInput, s
                 report.PrintOptions.ShowDialog = false;
                 if (!request.printer.isEmpty())
                     report.PrintOptions.Printer = platform::toCp1250(request.printer);
-                preview::ReportPages pages(report);
+                preview::ReportPages pages(report, CertificateJobTitle());
                 preview::RunPrintJob(pages, printers);
             }
         };

@@ -14,13 +14,14 @@ namespace app {
 
 struct HeadlessRequest {
     bool help = false;
-    QString pdfFile;    // --pdf OUT.pdf
-    QString batchFile;  // --batch TABLE: a certificate per row of a payroll table
-    QString pdfDir;     // --pdf-dir DIR (with --batch): one PDF per row
-    bool print = false; // --print
-    QString printer;    // --printer NAME (with --print)
-    QString loadFile;   // --load FILE (pass phrase from standard input)
-    bool save = false;  // --save (pass phrase from standard input)
+    QString pdfFile;            // --pdf OUT.pdf
+    QString batchFile;          // --batch TABLE: a certificate per row of a payroll table
+    QString pdfDir;             // --pdf-dir DIR (with --batch): one PDF per row
+    bool print = false;         // --print
+    QString printer;            // --printer NAME (with --print)
+    QString loadFile;           // --load FILE (pass phrase from standard input)
+    bool save = false;          // --save (pass phrase from standard input)
+    bool allowOverflow = false; // --allow-overflow: export and print text that does not fit
     std::vector<std::pair<QString, QString>> fields; // --field NAME=VALUE, in order
 
     // A batch without an output option shows its certificates in the preview window: the one

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/PdfExport.h"
 
-#include "platform/Cp1250.h"
 #include "platform/Error.h"
 #include "platform/Files.h"
 #include "platform/PainterCanvas.h"
@@ -30,19 +29,28 @@ QPageLayout layoutOf(report::TrpPreviewPages& pages, int index) {
 
 } // namespace
 
+QString CertificatePdfTitle(const QString& employeeName) {
+    const QString heading = QString::fromUtf8("MUNKÁLTATÓI IGAZOLÁS");
+    const QString name = employeeName.trimmed();
+    return name.isEmpty() ? heading : heading + QString::fromUtf8(" – ") + name;
+}
+
 void ConfigurePdfWriter(QPdfWriter& writer, const QString& title) {
+    // PDF/A-1b: fonts embedded, XMP metadata with the title, no transparency; offices keep these
+    // certificates for years.
+    writer.setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
     writer.setResolution(kResolution);
     writer.setCreator(QStringLiteral("KF2718"));
     writer.setTitle(title);
 }
 
-void WritePreparedPagesToPdf(report::TrpReport& report, const QString& path) {
+void WritePreparedPagesToPdf(report::TrpReport& report, const QString& path, const QString& title) {
     report::TrpPreviewPages& pages = report.PreviewPages();
     if (pages.PageCount() == 0)
         throw platform::Error("The report has no prepared pages");
     // A document the user asked for: readable as the umask says, like any file they make.
     platform::AtomicFile file(path, platform::FileAccess::FollowUmask);
-    PdfDocument document(file.Device(), platform::toUnicode(report.ReportOptions.Name));
+    PdfDocument document(file.Device(), title);
     document.AddPages(pages);
     document.Finish();
     file.Commit();

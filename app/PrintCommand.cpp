@@ -2,7 +2,9 @@
 // The Print command of the certificate window and the values it hands to the report.
 #include "app/CertificateIdentifier.h"
 #include "app/CertificateWindow.h"
+#include "app/TextOverflowMessage.h"
 #include "controls/Edit.h"
+#include "controls/LangDlgs.h"
 #include "controls/NumEdit.h"
 #include "platform/Cp1250.h"
 #include "platform/RegionalSettings.h"
@@ -21,7 +23,13 @@ std::string textOf(const QLineEdit* edit) {
 } // namespace
 
 void TForm1::Nyomtats1Click() {
-    if (PrepareCertificate(true) && OpenPreview)
+    if (!PrepareCertificate(true))
+        return;
+    // The preview still opens, so that the clerk sees what is cut off.
+    if (!rpReport1.TextOverflows().empty() && !rpReport1.EngineOptions.SilentMode)
+        controls::LangMessageDlg(platform::toCp1250(TextOverflowWarning(rpReport1.TextOverflows())),
+                                 controls::mtWarning, {controls::mbOK}, 0);
+    if (OpenPreview)
         OpenPreview(rpReport1);
 }
 

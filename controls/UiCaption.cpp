@@ -2,6 +2,7 @@
 #include "controls/UiCaption.h"
 
 #include "platform/Cp1250.h"
+#include "platform/FontCache.h"
 
 #include <QPainter>
 
@@ -73,9 +74,15 @@ void TUiCaption::DrawCaptionText(QPainter& canvas, const QRect& rect) const {
     canvas.setFont(font_.toQFont());
     canvas.setPen(platform::toQColor(font_.Color()));
     canvas.setBrush(Qt::NoBrush);
-    canvas.drawText(
-        rect, static_cast<int>(placement[alignment_]) | Qt::TextSingleLine | Qt::TextExpandTabs,
-        platform::toUnicode(caption_));
+    const int flags =
+        static_cast<int>(placement[alignment_]) | Qt::TextSingleLine | Qt::TextExpandTabs;
+    const QString text = platform::toUnicode(caption_);
+    canvas.drawText(rect, flags, text);
+    // A bold face with the regular face's stems (Wine's Tahoma Bold) is struck once more a pixel
+    // to the right, as the platform's own synthesized bold does, so that the caption reads bold.
+    if ((font_.Style() & fsBold) &&
+        platform::hasThinBoldStems({font_.Name(), font_.Height(), platform::fontBold}))
+        canvas.drawText(rect.translated(1, 0), flags, text);
     canvas.restore();
 }
 

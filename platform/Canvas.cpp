@@ -4,6 +4,7 @@
 #include "platform/FontCache.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace platform {
 
@@ -29,6 +30,15 @@ void Canvas::setBrush(const CanvasBrush& brush) {
 void Canvas::polyline(std::span<const Point> points) {
     for (size_t i = 1; i < points.size(); ++i)
         line(points[i - 1], points[i]);
+}
+
+void Canvas::parallelLines(Point from, Point to, int count) {
+    count = std::max(count, 1);
+    const bool horizontal = std::abs(to.x - from.x) > std::abs(to.y - from.y);
+    for (int k = -(count / 2); k <= (count - 1) / 2; ++k) {
+        const Point shift = horizontal ? Point{0, k} : Point{k, 0};
+        line({from.x + shift.x, from.y + shift.y}, {to.x + shift.x, to.y + shift.y});
+    }
 }
 
 std::vector<int> Canvas::textExtents(std::string_view text) const {

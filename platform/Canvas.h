@@ -134,6 +134,10 @@ public:
     // caps.
     virtual void line(Point from, Point to) = 0;
     void polyline(std::span<const Point> points);
+    // count one-pixel lines in the pen side by side, at offsets -(count div 2) ...
+    // (count - 1) div 2 across the line: vertical offsets for a line more horizontal than
+    // vertical, else horizontal ones. A count below 1 draws one.
+    virtual void parallelLines(Point from, Point to, int count);
     virtual void polygon(std::span<const Point> points) = 0;
 
     // Cumulative advances of the text in the current font: entry i is the width of characters

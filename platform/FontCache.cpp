@@ -24,21 +24,44 @@ QFont qtFontFor(const CanvasFont& font) {
     return f;
 }
 
-} // namespace
+struct CachedFont {
+    QRawFont raw;
+    bool thinBold;
+};
 
-const QRawFont& rawFontFor(const CanvasFont& font) {
+// Wine's Tahoma Bold has the bold advances but the regular face's stems; its name table says
+// whose it is.
+bool isThinBold(const QRawFont& raw) {
+    static const QByteArray wine("\0W\0i\0n\0e", 8); // UTF-16BE, as the name table holds it
+    return raw.weight() >= QFont::Bold && raw.familyName() == QLatin1String("Tahoma") &&
+           raw.fontTable("name").contains(wine);
+}
+
+const CachedFont& cachedFont(const CanvasFont& font) {
     // A page uses a handful of fonts; the bound only keeps a long session from growing the cache.
     // Never destroyed: raw fonts must not outlive the application object at exit.
-    static auto& cache = *new std::map<FontKey, QRawFont>;
+    static auto& cache = *new std::map<FontKey, CachedFont>;
     const FontKey key{font.name, font.pixelHeight, (font.style & fontBold) != 0,
                       (font.style & fontItalic) != 0};
     auto it = cache.find(key);
     if (it == cache.end()) {
         if (cache.size() >= 256)
             cache.clear();
-        it = cache.emplace(key, QRawFont::fromFont(qtFontFor(font))).first;
+        QRawFont raw = QRawFont::fromFont(qtFontFor(font));
+        const bool thin = isThinBold(raw);
+        it = cache.emplace(key, CachedFont{std::move(raw), thin}).first;
     }
     return it->second;
+}
+
+} // namespace
+
+const QRawFont& rawFontFor(const CanvasFont& font) {
+    return cachedFont(font).raw;
+}
+
+bool hasThinBoldStems(const CanvasFont& font) {
+    return cachedFont(font).thinBold;
 }
 
 GlyphLine glyphLineFor(const CanvasFont& font, std::string_view cp1250) {

@@ -17,6 +17,9 @@ struct GlyphLine {
 };
 
 const QRawFont& rawFontFor(const CanvasFont& font);
+// Whether the bold face found for the font draws with regular-weight stems, so that drawing must
+// make the bold visible itself (the advances stay the face's own).
+bool hasThinBoldStems(const CanvasFont& font);
 GlyphLine glyphLineFor(const CanvasFont& font, std::string_view cp1250);
 // Cumulative design advances, rounded to whole pixels once per entry (never per prefix).
 std::vector<int> cumulativeExtents(const GlyphLine& line);

@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+class QGlyphRun;
 class QPaintDevice;
 
 namespace platform {
@@ -40,6 +41,7 @@ public:
     void fillRect(const Rect& rect) override;
     void rectangle(const Rect& rect) override;
     void line(Point from, Point to) override;
+    void parallelLines(Point from, Point to, int count) override;
     void polygon(std::span<const Point> points) override;
     void textOut(int x, int y, std::string_view text, std::span<const int> advances,
                  const Rect& clip, unsigned options) override;
@@ -54,6 +56,8 @@ private:
     void init(const PainterCanvasOptions& options);
     void paintPixels(const QRect& rect, const QColor& color, bool xorMode);
     void thinLine(Point from, Point to);
+    void emboldenGlyphs(const QGlyphRun& run);
+    bool dashedStroke(Point from, Point to, int count);
     void wideLine(Point from, Point to);
     void applyClip();
     Rect deviceRect() const;

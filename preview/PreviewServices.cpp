@@ -8,11 +8,12 @@
 
 namespace preview {
 
-PreviewServices systemPreviewServices(std::function<void(const std::string&)> showError) {
+PreviewServices systemPreviewServices(std::function<void(const std::string&)> showError,
+                                      std::string documentName) {
     PreviewServices services;
     services.HasRealPrinters = [] { return TrpPrinters::Instance().HasPhysicalPrinters(); };
-    services.RunPrintJob = [](TrpPreview& view) {
-        ReportPages pages(*view.Report());
+    services.RunPrintJob = [documentName = std::move(documentName)](TrpPreview& view) {
+        ReportPages pages(*view.Report(), documentName);
         pages.CurrentPageNumber = [&view] { return view.CurrentPage(); };
         pages.OnPrintProgress = [&view](int pageNumber) { view.ShowPrintProgress(pageNumber); };
         RunPrintJob(pages);

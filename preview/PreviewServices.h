@@ -25,7 +25,9 @@ struct PreviewServices {
 };
 
 // The system's printers (TrpPrinters::Instance()) and RunPrintJob over the view's report, with
-// the given error report.
-PreviewServices systemPreviewServices(std::function<void(const std::string&)> showError);
+// the given error report. documentName (code page 1250) names the print jobs of a report that has
+// no name of its own.
+PreviewServices systemPreviewServices(std::function<void(const std::string&)> showError,
+                                      std::string documentName = {});
 
 } // namespace preview

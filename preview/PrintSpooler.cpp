@@ -87,6 +87,13 @@ std::optional<std::string> spoolPdfFile(const QString& printer, const QString& p
     if (!media.isEmpty())
         count = cups->addOption("media", media.constData(), count, &list);
     count = cups->addOption("sides", sidesOption(options.duplex), count, &list);
+    // A queue left at a lower default would turn every glyph into a bitmap of its resolution.
+    // IPP queues read printer-resolution, driver (PPD) queues their Resolution option.
+    if (options.resolution > 0) {
+        const QByteArray dpi = QByteArray::number(options.resolution) + "dpi";
+        count = cups->addOption("printer-resolution", dpi.constData(), count, &list);
+        count = cups->addOption("Resolution", dpi.constData(), count, &list);
+    }
     // Names and titles are UTF-8 for the spooler; the document name arrives as cp1250.
     const int job = cups->printFile2(CUPS_HTTP_DEFAULT, printer.toUtf8().constData(),
                                      QFile::encodeName(pdfPath).constData(),

@@ -41,6 +41,7 @@ struct SpoolOptions {
     bool collate = true; // only matters with more than one copy
     QString media;       // the spooler's paper name ("A4", "Custom.100x150mm"); empty: its default
     int duplex = 1;      // 1 one-sided, 2 long edge (vertical), 3 short edge (horizontal)
+    int resolution = 0;  // dots per inch the job was drawn for; 0: the queue's default
 };
 
 // Hands a finished PDF file to the queue, which copies it before this returns. Returns the

@@ -253,7 +253,8 @@ void TrpPrinter::FinishDocument() {
     if (!written)
         refused = platform::toCp1250(QStringLiteral("Cannot create file \"%1\"").arg(spool));
     else if (began)
-        refused = spoolPdfFile(queueName_, spool, Title, {copies_, false, media_, duplex_});
+        refused =
+            spoolPdfFile(queueName_, spool, Title, {copies_, false, media_, duplex_, resolutionX_});
     QFile::remove(spool);
     if (refused)
         fail("A nyomtatási feladat nem jutott el a(z) \"%s\" nyomtatóhoz", name_, *refused);

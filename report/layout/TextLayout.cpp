@@ -197,6 +197,18 @@ double TrpDrawText::LineStep() const {
            lineSpacing_;
 }
 
+bool TrpDrawText::LineFits(int index, TrpVAlign vAlign) const {
+    const bool across = (rotation_ >= 90 && rotation_ < 180) || rotation_ >= 270;
+    const double height = across ? unscaledRect_.width() : unscaledRect_.height();
+    const double shift = vAlign == vaBottom   ? height - CalcHeight()
+                         : vAlign == vaCenter ? (height - CalcHeight()) / 2
+                                              : 0;
+    const double middle =
+        shift + index * LineStep() +
+        measuringFont_.pixelHeight * double(screenResolution_) / WorkingResolution / 2;
+    return middle >= 0 && middle <= height;
+}
+
 double TrpDrawText::CalcHeight() const {
     return lines_.empty() ? 0 : LineCount() * LineStep();
 }

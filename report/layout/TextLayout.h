@@ -60,6 +60,10 @@ public:
 
     // Measurements for preparation, in report units at scale 1.
     double LineStep() const;
+    // Whether a line of the layout, aligned vertically so, fits the text rectangle: the middle of
+    // its character height lies inside it. A line that does not fit is not drawn on any device,
+    // so that a page and its text layer show the same lines.
+    bool LineFits(int index, TrpVAlign vAlign) const;
     double CalcHeight() const;
     double CalcWidth();
 

@@ -70,8 +70,9 @@ void TrpDrawText::DrawLaidOutText(platform::Canvas& canvas, TrpHAlign hAlign, Tr
         TrpHAlign align = hAlign;
         if (hAlign == haBlock && (line.flags & lineLast))
             align = rtlReading_ ? haRight : haLeft;
-        DrawOneLine(canvas, line, align, width - indent, x + rpRound(indent * cos_),
-                    y - rpRound(indent * sin_));
+        if (LineFits(j, vAlign))
+            DrawOneLine(canvas, line, align, width - indent, x + rpRound(indent * cos_),
+                        y - rpRound(indent * sin_));
         const int lineStep = steps_[static_cast<size_t>(j)];
         y += rpRound(lineStep * cos_);
         x += rpRound(lineStep * sin_);

@@ -30,7 +30,7 @@ void TrpCustomLineView::Draw(platform::Canvas& canvas, double scaleX, double sca
          Color == platform::clNone ? platform::BrushStyle::Clear : platform::BrushStyle::Solid});
     const TrpFrameStyle style = Frame.Style == fsDouble ? fsSolid : Frame.Style;
     canvas.setPen({Frame.Color, 1, penStyleOf(style), platform::PenMode::Copy});
-    paintParallelLines({DRect.X, DRect.Y}, {DRect.X1, DRect.Y1}, DRect.FrameWidth);
+    Canvas->parallelLines({DRect.X, DRect.Y}, {DRect.X1, DRect.Y1}, DRect.FrameWidth);
 }
 
 void TrpCustomLineView::DefineProperties(TrpPropertyList& properties) {

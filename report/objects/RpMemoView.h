@@ -69,6 +69,9 @@ public:
     // rounded to whole report units.
     double CalcHeight() override;
     double CalcWidth() override;
+    // The lines of text, laid out as they will be drawn, that do not fit the text area (one per
+    // line, blank lines left out); empty when all of it fits.
+    std::string TextThatDoesNotFit();
     void SaveOutputState() override;
     void RestoreOutputState() override;
     void FillValue() override;

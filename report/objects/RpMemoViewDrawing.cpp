@@ -134,6 +134,30 @@ double TrpCustomMemoView::CalcHeight() {
     return rpRound(drawText.CalcHeight() + verticalExtra());
 }
 
+std::string TrpCustomMemoView::TextThatDoesNotFit() {
+    TrpDrawText& drawText = TextLayout();
+    TrpDrawTextLock lock(drawText);
+    takeLayoutSettings(drawText);
+    ComputeDeviceRect(drawText.MeasuringCanvas(), 1, 1, 0, 0);
+    // With AutoWidth the text takes its own width when drawn, so only its height can overflow.
+    const platform::Rect rect = AutoWidth ? platform::Rect{TextRect.left, TextRect.top,
+                                                           unboundedRect.right, TextRect.bottom}
+                                          : TextRect;
+    drawText.TakeRects(1, 1, rect, rect);
+    drawText.LayOutText(Memo);
+    std::string lost;
+    for (int j = 0; j < drawText.LineCount(); ++j) {
+        const std::string_view line = drawText.Line(j);
+        if (drawText.LineFits(j, VAlign) ||
+            line.find_first_not_of(" \xA0") == std::string_view::npos)
+            continue;
+        if (!lost.empty())
+            lost += '\n';
+        lost += line;
+    }
+    return lost;
+}
+
 double TrpCustomMemoView::CalcWidth() {
     TrpDrawText& drawText = TextLayout();
     TrpDrawTextLock lock(drawText);

@@ -43,17 +43,6 @@ bool isDashed(TrpFrameStyle style) {
 
 } // namespace
 
-// count parallel one-pixel lines at offsets -(count div 2) ... (count - 1) div 2 across the line:
-// vertical offsets for a line more horizontal than vertical, else horizontal ones.
-void TrpView::paintParallelLines(Point from, Point to, int count) {
-    count = std::max(count, 1);
-    const bool horizontal = std::abs(to.x - from.x) > std::abs(to.y - from.y);
-    for (int k = -(count / 2); k <= (count - 1) / 2; ++k) {
-        const Point shift = horizontal ? Point{0, k} : Point{k, 0};
-        Canvas->line({from.x + shift.x, from.y + shift.y}, {to.x + shift.x, to.y + shift.y});
-    }
-}
-
 void TrpView::Draw(platform::Canvas& canvas, double scaleX, double scaleY, double offsetX,
                    double offsetY) {
     ComputeDeviceRect(canvas, scaleX, scaleY, offsetX, offsetY);
@@ -103,7 +92,7 @@ void TrpView::paintFrameLine(Point from, Point to, TrpFrameStyle style) {
     platform::Canvas& c = *Canvas;
     if (isDashed(style)) {
         c.setPen({Frame.Color, 1, penStyleOf(style), platform::PenMode::Copy});
-        paintParallelLines(from, to, DRect.FrameWidth);
+        Canvas->parallelLines(from, to, DRect.FrameWidth);
     } else {
         c.setPen(
             {Frame.Color, DRect.FrameWidth, platform::PenStyle::Solid, platform::PenMode::Copy});
@@ -118,8 +107,8 @@ void TrpView::PaintFrame() {
         const int s = rpRound(Frame.ShadowWidth * ScaleX);
         const int s2 = rpRound(Frame.ShadowWidth * ScaleY);
         c.setPen({Frame.ShadowColor, 1, platform::PenStyle::Solid, platform::PenMode::Copy});
-        paintParallelLines({r.X1 + s / 2, r.Y + s}, {r.X1 + s / 2, r.Y1}, s);
-        paintParallelLines({r.X + s2, r.Y1 + s2 / 2}, {r.X1 + s2, r.Y1 + s2 / 2}, s2);
+        Canvas->parallelLines({r.X1 + s / 2, r.Y + s}, {r.X1 + s / 2, r.Y1}, s);
+        Canvas->parallelLines({r.X + s2, r.Y1 + s2 / 2}, {r.X1 + s2, r.Y1 + s2 / 2}, s2);
     }
     if (Frame.Typ == 0 || Frame.Color == clNone || Frame.Width == 0)
         return;

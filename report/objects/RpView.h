@@ -63,8 +63,6 @@ protected:
     // Draws one side (or a diagonal) the way the frame style asks: FrameWidth parallel one-pixel
     // lines for the dashed styles, one line of pen width FrameWidth otherwise.
     void paintFrameLine(platform::Point from, platform::Point to, TrpFrameStyle style);
-    // count one-pixel lines side by side in the current pen (0 counts as 1).
-    void paintParallelLines(platform::Point from, platform::Point to, int count);
 
 private:
     void paintDoubleFrame();

@@ -237,6 +237,12 @@ void TrpPreviewPages::storeNode(TrpComponent& object, TrpXMLItem& parent, bool c
     }
     storedSize_ +=
         static_cast<long long>(node.Name.size() + node.Text.size() + sizeof(TrpXMLItem) + 16);
+    if (auto* memo = dynamic_cast<TrpCustomMemoView*>(&object); memo && !commonOnly) {
+        const std::string lost = memo->TextThatDoesNotFit();
+        if (!lost.empty())
+            overflows_.push_back(
+                {CurrentPageIndex(), platform::toUnicode(memo->Name()), platform::toUnicode(lost)});
+    }
     for (TrpComponent* child : object.Objects())
         storeNode(*child, node, commonOnly);
 }

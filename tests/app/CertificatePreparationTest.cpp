@@ -161,3 +161,25 @@ TEST_F(CertificatePreparation, RendersOnAnImageAtZoomOne) {
     EXPECT_EQ(image.pixelColor(400, y), QColor(Qt::black));
     EXPECT_EQ(image.pixelColor(400, y + 3), QColor(Qt::white));
 }
+
+TEST_F(CertificatePreparation, TextPushedOutOfItsBoxIsNotedAndNotDrawn) {
+    EXPECT_TRUE(report.TextOverflows().empty());
+    EXPECT_EQ(textRecords(drawAt600Dpi(), "A családi pótlék összege:").size(), 1u);
+
+    values["m1"] = "Tölgyesvárhely Településüzemeltető és Vagyonkezelő Nonprofit Korlátolt "
+                   "Felelősségű Társaság";
+    ASSERT_TRUE(report.BuildPreparedPages(true));
+    ASSERT_EQ(report.TextOverflows().size(), 1u);
+    const TrpTextOverflow& lost = report.TextOverflows().front();
+    EXPECT_EQ(lost.Page, 0);
+    EXPECT_EQ(lost.ObjectName, "Memo3");
+    EXPECT_EQ(lost.Text, QString::fromUtf8("A családi pótlék összege: 0 Ft."));
+    const auto records = drawAt600Dpi();
+    EXPECT_TRUE(textRecords(records, "A családi pótlék összege:").empty());
+    EXPECT_EQ(textRecords(records, "3 havi nettó jövedelmi átlaga").size(), 1u);
+
+    // A preparation that fits again leaves nothing noted from the one before.
+    values["m1"] = "Minta Kft.";
+    ASSERT_TRUE(report.BuildPreparedPages(true));
+    EXPECT_TRUE(report.TextOverflows().empty());
+}

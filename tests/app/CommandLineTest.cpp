@@ -11,8 +11,12 @@
 
 #include <QAction>
 #include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -27,8 +31,8 @@ protected:
 TEST_F(CommandLine, HelpExplainsTheOptionsInEnglishAndHungarian) {
     const ProgramRun run = kf2718({"--help"});
     EXPECT_EQ(run.exitCode, 0);
-    for (const char* part :
-         {"--pdf", "--print", "--load", "--field", "standard input", "szabványos", "NumEdit1"})
+    for (const char* part : {"--pdf", "--print", "--load", "--field", "--allow-overflow",
+                             "standard input", "szabványos", "NumEdit1"})
         EXPECT_TRUE(run.out.contains(QString::fromUtf8(part))) << part;
 }
 
@@ -53,6 +57,128 @@ TEST_F(CommandLine, ExportsTheFilledCertificateAsAPdfWithSelectableText) {
     const auto sizes = printqueue::pdfPageSizes(pdf);
     ASSERT_EQ(sizes.size(), 1u);
     EXPECT_TRUE(printqueue::isA4(sizes.front()));
+}
+
+TEST_F(CommandLine, ThePdfIsAnArchiveCopyWhoseTextEveryReaderReadsAlike) {
+    QFile old(pdf); // a file the user had: its mode gives way to the umask
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.close();
+    old.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    const mode_t savedMask = ::umask(027);
+    const ProgramRun run = kf2718({"--field", "Edit3=Kovács Ödön", "--field", "Edit6=Szőke Éva",
+                                   "--field", "Edit4=műszakvezető", "--pdf", pdf});
+    ::umask(savedMask);
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(QFile::permissions(pdf), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
+                                           QFile::WriteUser | QFile::ReadGroup); // 0640
+
+    // Blanks are U+0020 (not the tab that shares their glyph), ő and ű their own code points.
+    const QString poppler = pdfText(pdf);
+    const printqueue::ToolRun mupdf =
+        printqueue::runTool("mutool", {"draw", "-q", "-F", "txt", "-o", "-", pdf});
+    for (const QString& text : {poppler, mupdf.output}) {
+        EXPECT_TRUE(text.contains(QString::fromUtf8("MUNKÁLTATÓI IGAZOLÁS"))) << text.toStdString();
+        EXPECT_FALSE(text.contains('\t'));
+        EXPECT_TRUE(text.contains(QString::fromUtf8("Szőke Éva")));
+        EXPECT_TRUE(text.contains(QString::fromUtf8("műszakvezető beosztásban")));
+    }
+    if (mupdf.exitCode == -1)
+        GTEST_SKIP() << "MuPDF (mutool) is not installed";
+
+    const printqueue::ToolRun check = printqueue::runTool("qpdf", {"--check", pdf});
+    if (check.exitCode != -1) {
+        EXPECT_EQ(check.exitCode, 0) << check.output.toStdString();
+    }
+    const QString xmp =
+        printqueue::runTool("mutool", {"show", "-b", pdf, "trailer/Root/Metadata"}).output;
+    EXPECT_TRUE(xmp.contains(R"(pdfaid:part="1")")) << xmp.toStdString();
+    EXPECT_TRUE(xmp.contains(R"(pdfaid:conformance="B")"));
+    EXPECT_TRUE(xmp.contains(QString::fromUtf8("MUNKÁLTATÓI IGAZOLÁS – Kovács Ödön")));
+    EXPECT_TRUE(xmp.contains(R"(xmp:CreatorTool="KF2718")"));
+}
+
+namespace {
+
+// The width, in pixels of a 600-dpi render of the PDF's first page, of the first stem of a word:
+// the first run of dark pixels from the word's left edge, low in its line where K, l and the
+// like are a bare stem. 0 when the word or the tools are missing.
+int firstStemAt600Dpi(const QString& pdf, const QString& word) {
+    const QString words = printqueue::runTool("pdftotext", {"-bbox", pdf, "-"}).output;
+    const QRegularExpression box(
+        R"re(xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">)re" +
+        QRegularExpression::escape(word) + "<");
+    const QRegularExpressionMatch m = box.match(words);
+    if (!m.hasMatch())
+        return 0;
+    const double toPixels = 600.0 / 72;
+    const QRect area(
+        QPoint(int(m.captured(1).toDouble() * toPixels) - 4,
+               int(m.captured(2).toDouble() * toPixels)),
+        QPoint(int(m.captured(3).toDouble() * toPixels), int(m.captured(4).toDouble() * toPixels)));
+    QTemporaryDir folder;
+    const QString prefix = folder.filePath("crop");
+    printqueue::runTool("pdftoppm",
+                        {"-r", "600", "-gray", "-singlefile", "-x", QString::number(area.x()), "-y",
+                         QString::number(area.y()), "-W", QString::number(area.width()), "-H",
+                         QString::number(area.height()), pdf, prefix});
+    const QImage image(prefix + ".pgm");
+    if (image.isNull())
+        return 0;
+    const int row = image.height() * 65 / 100;
+    int x = 0, width = 0;
+    while (x < image.width() && qGray(image.pixel(x, row)) >= 128)
+        ++x;
+    while (x + width < image.width() && qGray(image.pixel(x + width, row)) < 128)
+        ++width;
+    return width;
+}
+
+} // namespace
+
+// Wine's Tahoma Bold has the regular face's stems; the exported page must still show bold.
+TEST_F(CommandLine, TheExportedCertificateShowsItsBoldRunsBold) {
+    const ProgramRun run = kf2718({"--field", "Edit3=Kovács Ödön", "--pdf", pdf});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const int bold = firstStemAt600Dpi(pdf, QString::fromUtf8("Kovács")); // 11 pt, bold
+    const int regular = firstStemAt600Dpi(pdf, "Kelt:");                  // 11 pt, regular
+    if (regular == 0)
+        GTEST_SKIP() << "pdftotext or pdftoppm is missing";
+    EXPECT_GE(bold, 1.6 * regular) << bold << " vs " << regular;
+}
+
+TEST_F(CommandLine, TextThatDoesNotFitFailsTheExportUnlessAllowed) {
+    const QStringList fields = {
+        "--field",
+        "Edit1=Tölgyesvárhely Településüzemeltető és Vagyonkezelő Nonprofit Korlátolt "
+        "Felelősségű Társaság",
+        "--field",
+        "Edit2=Tölgyesvárhely, Fő utca 1.",
+        "--field",
+        "Edit3=Kiss Anna",
+        "--field",
+        "Edit6=Nagy Anna",
+        "--field",
+        "Edit7=Tölgyesvárhely, Kossuth Lajos tér 2. második emelet, harmadik ajtó",
+        "--field",
+        "Edit4=pénzügyi és számviteli csoportvezető",
+        "--field",
+        "Edit5=2001. március 1.",
+        "--field",
+        "NumEdit1=123 456",
+        "--field",
+        "NumEdit2=12 000"};
+    const ProgramRun refused = kf2718(fields + QStringList{"--pdf", pdf});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.contains(QString::fromUtf8("A családi pótlék összege: 12 000 Ft.")))
+        << refused.err.toStdString();
+    EXPECT_TRUE(refused.err.contains("--allow-overflow"));
+    EXPECT_FALSE(QFile::exists(pdf));
+
+    const ProgramRun allowed = kf2718(fields + QStringList{"--allow-overflow", "--pdf", pdf});
+    ASSERT_EQ(allowed.exitCode, 0) << allowed.err.toStdString();
+    const QString text = pdfText(pdf);
+    EXPECT_TRUE(text.contains(QString::fromUtf8("jövedelmi átlaga"))) << text.toStdString();
+    EXPECT_FALSE(text.contains(QString::fromUtf8("családi pótlék összege"))) << text.toStdString();
 }
 
 TEST_F(CommandLine, ASaveFileExportsTheSameTextWithTheRightPassphraseOnly) {
@@ -201,6 +327,13 @@ TEST_F(CommandLine, PrintsOneA4PageOnTheQueue) {
     for (const QString& old : before)
         arrived.removeAll(old);
     ASSERT_EQ(arrived.size(), 1) << arrived.join(' ').toStdString();
+    // The job's title, as cups-pdf writes it into the file name (its bytes beyond ASCII escaped),
+    // and the resolution the page was drawn for, whatever the queue's default (300 dpi here).
+    EXPECT_TRUE(arrived.front().startsWith("KF2718_munk_303_241ltat_303_263i_igazol_303_241s"))
+        << arrived.front().toStdString();
+    if (const QString job = printqueue::latestJobAttributes(); !job.isEmpty()) {
+        EXPECT_TRUE(job.contains("printer-resolution (resolution) = 600dpi")) << job.toStdString();
+    }
     const QString file = QDir(printqueue::outputFolder()).filePath(arrived.front());
     const auto sizes = printqueue::pdfPageSizes(file);
     ASSERT_EQ(sizes.size(), 1u);

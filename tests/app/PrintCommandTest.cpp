@@ -3,6 +3,7 @@
 #include "app/CertificateWindow.h"
 #include "app/Startup.h"
 #include "controls/Edit.h"
+#include "controls/NumEdit.h"
 #include "platform/Cp1250.h"
 #include "platform/RecordingCanvas.h"
 #include "platform/RegionalSettings.h"
@@ -133,4 +134,33 @@ TEST_F(PrintCommand, AFailedPreparationOpensNoPreview) {
     w.Nyomtats1Click();
     EXPECT_EQ(previews, 0);
     EXPECT_FALSE(w.rpReport1.ErrorList.empty());
+}
+
+TEST_F(PrintCommand, TextThatDoesNotFitIsShownInAWarningBeforeThePreviewOpens) {
+    w.Edit1->setText(QString::fromUtf8("Tölgyesvárhely Településüzemeltető és Vagyonkezelő "
+                                       "Nonprofit Korlátolt Felelősségű Társaság"));
+    w.Edit3->setText(QString::fromUtf8("Kiss Anna"));
+    w.Edit6->setText(QString::fromUtf8("Nagy Anna"));
+    w.Edit7->setText(
+        QString::fromUtf8("Tölgyesvárhely, Kossuth Lajos tér 2. második emelet, harmadik ajtó"));
+    w.Edit4->setText(QString::fromUtf8("pénzügyi és számviteli csoportvezető"));
+    w.Edit2->setText(QString::fromUtf8("Tölgyesvárhely, Fő utca 1."));
+    w.Edit5->setText(QString::fromUtf8("2001. március 1."));
+    w.NumEdit1->setText(QString::fromUtf8("123 456"));
+    ModalAnswerer dialogs;
+    size_t warningsBeforePreview = 0;
+    w.OpenPreview = [&](report::TrpReport&) {
+        ++previews;
+        warningsBeforePreview = dialogs.seen().size();
+    };
+    w.Nyomtats1Click();
+    EXPECT_EQ(previews, 1);
+    ASSERT_EQ(warningsBeforePreview, 1u);
+    EXPECT_TRUE(dialogs.seen()[0].text.contains(QString::fromUtf8("A családi pótlék összege:")))
+        << dialogs.seen()[0].text.toStdString();
+
+    w.Edit1->setText("Minta Kft.");
+    w.Nyomtats1Click();
+    EXPECT_EQ(previews, 2);
+    EXPECT_EQ(dialogs.seen().size(), 1u); // all fits: no warning
 }

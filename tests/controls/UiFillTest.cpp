@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/UiFill.h"
 #include "platform/Cp1250.h"
+#include "platform/FontCache.h"
 
 #include <QApplication>
 #include <QTest>
@@ -180,4 +181,26 @@ TEST(UiFill, OpaqueCaptionRepaintsAtOnceOnRealChangesOnly) {
     EXPECT_EQ(counter.paints, 0);
     QApplication::processEvents();
     EXPECT_EQ(counter.paints, 1);
+}
+
+// Wine's Tahoma Bold has regular-weight stems; the section captions must still read bold.
+TEST(UiFill, BoldCaptionHasVisiblyWiderStemsThanARegularOne) {
+    if (!platform::hasThinBoldStems({"Tahoma", 13, platform::fontBold}))
+        GTEST_SKIP() << "no bold face with thin stems (Wine's Tahoma) is installed";
+    const auto firstStem = [](TFontStyles style) {
+        TUiFill fill;
+        setUpSectionCaption(fill, "Ill");
+        fill.Caption().Font().SetStyle(style);
+        const QImage image = render(fill);
+        const int row = image.height() / 2;
+        int x = 0, width = 0;
+        while (x < image.width() && qGray(image.pixel(x, row)) >= 110)
+            ++x;
+        while (x + width < image.width() && qGray(image.pixel(x + width, row)) < 110)
+            ++width;
+        return width;
+    };
+    const int regular = firstStem(0), bold = firstStem(fsBold);
+    ASSERT_GT(regular, 0);
+    EXPECT_GE(bold, 1.6 * regular) << bold << " vs " << regular;
 }

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -69,4 +70,29 @@ TEST(PainterCanvas, EqualPicturesOnManyPagesAreStoredInThePdfOnce) {
     };
     EXPECT_EQ(imagesIn(false), 6);
     EXPECT_EQ(imagesIn(true), 2);
+}
+
+// A dotted rule on a PDF is one stroke with the pen's dash pattern, which any viewer or printer
+// draws at its own resolution, not a rectangle per dot.
+TEST(PainterCanvas, DottedLineOnAPdfWriterIsOneDashedStroke) {
+    const QString qpdf = QStandardPaths::findExecutable("qpdf");
+    if (qpdf.isEmpty())
+        GTEST_SKIP() << "qpdf is not installed";
+    QTemporaryDir dir;
+    const QString file = dir.filePath("dots.pdf");
+    {
+        QPdfWriter writer(file);
+        writer.setResolution(600);
+        PainterCanvas canvas(writer, {true, 0, 0});
+        canvas.setBackgroundMode(BackgroundMode::Transparent);
+        canvas.setPen({clBlack, 1, PenStyle::Dot, PenMode::Copy});
+        canvas.parallelLines({600, 800}, {3000, 800}, 6); // a frame 6 pixels wide
+    }
+    QProcess process; // the content stream uncompressed
+    process.start(qpdf, {"--qdf", "--object-streams=disable", file, "-"});
+    ASSERT_TRUE(process.waitForFinished(10000));
+    const QString content = QString::fromLatin1(process.readAllStandardOutput());
+    EXPECT_EQ(content.count(QRegularExpression(R"(\[3 3 ?\] ?0 +d)")), 1) << content.toStdString();
+    EXPECT_EQ(content.count(QRegularExpression(R"(\bre\b)")), 0);
+    EXPECT_EQ(content.count(QRegularExpression(R"(\bS\b)")), 1);
 }

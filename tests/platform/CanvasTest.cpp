@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <gtest/gtest.h>
+#include <numeric>
 
 using namespace platform;
 
@@ -89,6 +90,30 @@ TEST(PainterCanvas, DottedPenPaintsItsGapsOnlyOverASolidBrush) {
     EXPECT_EQ(image.pixel(3, 2), qRgb(255, 0, 0));
     EXPECT_EQ(image.pixel(0, 2), qRgb(0, 0, 0));
     EXPECT_EQ(image.pixel(14, 2), qRgb(255, 255, 255));
+}
+
+TEST(PainterCanvas, SideBySideDottedLinesCoverTheirBandWithTheDotPattern) {
+    QImage image(60, 20, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        PainterCanvas canvas(image);
+        canvas.setPen({clBlack, 1, PenStyle::Dot, PenMode::Copy});
+        canvas.setBackgroundMode(BackgroundMode::Transparent);
+        canvas.parallelLines({5, 10}, {50, 10}, 6); // rows 7 ... 12
+        canvas.parallelLines({55, 2}, {55, 17}, 3); // columns 54 ... 56
+    }
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 53; ++x) {
+            const bool on = y >= 7 && y <= 12 && x >= 5 && x < 50 && (x - 5) % 6 < 3;
+            ASSERT_EQ(image.pixelColor(x, y), on ? QColor(Qt::black) : QColor(Qt::white))
+                << x << "," << y;
+        }
+    for (int y = 0; y < 20; ++y)
+        for (int x = 53; x < 60; ++x) {
+            const bool on = x >= 54 && x <= 56 && y >= 2 && y < 17 && (y - 2) % 6 < 3;
+            ASSERT_EQ(image.pixelColor(x, y), on ? QColor(Qt::black) : QColor(Qt::white))
+                << x << "," << y;
+        }
 }
 
 TEST(PainterCanvas, DashPatternsFollowTheDeviceContextLengths) {
@@ -294,4 +319,47 @@ TEST(RecordingCanvas, ReplayDrawsTheSamePixelsAsDrawingDirectly) {
     }
     EXPECT_EQ(direct, replayed);
     EXPECT_EQ(direct.pixel(7, 7), qRgb(200, 10, 10));
+}
+
+namespace {
+
+// The width of the first run of dark pixels on a row, from the left.
+int firstStemWidth(const QImage& image, int row) {
+    int x = 0;
+    while (x < image.width() && qGray(image.pixel(x, row)) >= 128)
+        ++x;
+    int width = 0;
+    while (x + width < image.width() && qGray(image.pixel(x + width, row)) < 128)
+        ++width;
+    return width;
+}
+
+} // namespace
+
+// Wine's Tahoma Bold has regular-weight stems; drawn, bold must still look bold.
+TEST(CanvasText, BoldStemsAreVisiblyWiderThanRegularOnesAt600Dpi) {
+    if (!hasThinBoldStems({"Tahoma", 92, fontBold, 1, clBlack, 0}))
+        GTEST_SKIP() << "no bold face with thin stems (Wine's Tahoma) is installed";
+    const auto render = [](int style) {
+        QImage image(600, 200, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        PainterCanvas canvas(image);
+        canvas.setFont({"Tahoma", 92, style, 1, clBlack, 0});
+        canvas.setBackgroundMode(BackgroundMode::Transparent);
+        canvas.textOut(20, 20, "Ill\xE9s", {}, {0, 0, 600, 200}, textClipped);
+        return image;
+    };
+    const QImage regular = render(0), bold = render(fontBold);
+    const int row = 20 + 50; // through the stems of "Ill", below the accent
+    const int regularStem = firstStemWidth(regular, row), boldStem = firstStemWidth(bold, row);
+    ASSERT_GT(regularStem, 0);
+    EXPECT_GE(boldStem, 1.6 * regularStem) << boldStem << " vs " << regularStem;
+}
+
+// The form code's typeface is not installed; its stand-in is Liberation Sans Bold (Arial Bold's
+// widths: "KF2718" 3.557 em), not whatever the fallback would be (DejaVu Sans Bold, 4.24 em).
+TEST(CanvasText, TheFormCodesTypefaceHasTheChosenStandIn) {
+    const GlyphLine line =
+        glyphLineFor({"Franklin Gothic Medium", 1000, fontBold, 1, clBlack, 0}, "KF2718");
+    EXPECT_NEAR(std::accumulate(line.advances.begin(), line.advances.end(), 0.0), 3557, 2);
 }

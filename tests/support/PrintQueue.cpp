@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QThread>
+#include <QUrl>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -40,6 +41,19 @@ void waitForQueue() {
         ASSERT_LT(waited.elapsed(), 60000) << "the print queue did not finish";
         QThread::msleep(100);
     }
+}
+
+QString latestJobAttributes() {
+    const QStringList jobs =
+        runTool("lpstat", {"-W", "completed", "-o", queue}).output.split('\n', Qt::SkipEmptyParts);
+    if (jobs.isEmpty())
+        return {};
+    const QString id = jobs.last().section(' ', 0, 0).section('-', -1);
+    // The private scheduler listens on a socket path, which the URI carries percent-encoded.
+    const QString server =
+        QString::fromUtf8(QUrl::toPercentEncoding(qEnvironmentVariable("CUPS_SERVER")));
+    return runTool("ipptool", {"-tv", "ipp://" + server + "/jobs/" + id, "get-job-attributes.test"})
+        .output;
 }
 
 QString outputFolder() {

@@ -32,6 +32,10 @@ void waitForQueue();
 
 QString outputFolder();
 
+// What the scheduler keeps of the queue's latest job, in ipptool's words: one
+// "name (type) = value" line per attribute. Empty when ipptool is not installed.
+QString latestJobAttributes();
+
 // The PDFs cups-pdf wrote for jobs of that title: "<title>-job_<n>.pdf", though it sometimes
 // puts a few characters of its own after the title.
 QStringList outputsOf(const std::string& title);

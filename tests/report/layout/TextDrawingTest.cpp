@@ -177,6 +177,31 @@ TEST(TextDrawing, WithoutWordWrapALongLineIsClippedAtTheTextRectangle) {
     EXPECT_GT(lines[0].end, memo->TextRect.right);
 }
 
+TEST(TextDrawing, LinesThatDoNotFitTheBoxAreNotedAndLeftOutAtEveryZoom) {
+    Page p;
+    // 43 units of text height hold three line steps of 16.72 (the middle of the third at 40.8).
+    TrpMemoView* memo = p.memo(300, 45, {"one", "two", "three", "", "five"});
+    const auto drawnAt = [&](double zoom) {
+        RecordingCanvas canvas;
+        memo->Draw(canvas, zoom, zoom, 0, 0);
+        std::vector<std::string> texts;
+        for (const DrawnLine& line : drawnLines(canvas))
+            texts.push_back(line.text);
+        return texts;
+    };
+    for (double zoom : {1.0, 1.5, 6.25})
+        EXPECT_EQ(drawnAt(zoom), (std::vector<std::string>{"one", "two", "three"})) << zoom;
+    EXPECT_EQ(memo->TextThatDoesNotFit(), "five"); // the empty line is no loss
+
+    memo->VAlign = vaBottom; // the text now overflows above the box
+    for (double zoom : {1.0, 6.25})
+        EXPECT_EQ(drawnAt(zoom), (std::vector<std::string>{"three", " ", "five"})) << zoom;
+    EXPECT_EQ(memo->TextThatDoesNotFit(), "one\ntwo");
+
+    memo->Height = 200;
+    EXPECT_EQ(memo->TextThatDoesNotFit(), "");
+}
+
 TEST(TextDrawing, RunsCarryTheirStyleColourSizeAndSubscriptOffset) {
     Page p;
     TrpMemoView* memo =

@@ -168,6 +168,7 @@ TEST(MemoText, EachReportHasItsOwnLayoutAndLooseObjectsShareOne) {
     TrpMemoView loose;
     EXPECT_EQ(&loose.TextLayout(), &TrpDrawText::Shared());
     loose.Memo = {"loose"};
+    loose.SetBounds(0, 0, 100, 30); // room for its line, which is drawn only where it fits
     RecordingCanvas canvas;
     loose.Draw(canvas, 1, 1, 0, 0);
     EXPECT_EQ(drawnText(canvas), "loose");
