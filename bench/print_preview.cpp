@@ -2,7 +2,9 @@
 // The wait a clerk feels after Print: from the menu command of the filled certificate window to
 // the end of the first paint of the preview's page at 100 % (preparation, the preview window,
 // its page picture), in-process, against a bare Qt window shown maximized that paints the same
-// page's glyph runs, lines and pictures (bench/BarePage.h) until the end of its first paint.
+// page's glyph runs, lines and pictures (bench/BarePageWindow.h) until the end of its first
+// paint, also in-process. bench_processes runs that window as a whole bare program too.
+#include "bench/BarePageWindow.h"
 #include "bench/FilledCertificate.h"
 
 #include "app/CertificateWindow.h"
@@ -74,23 +76,6 @@ void BM_PrintToPreviewPainted(benchmark::State& state) {
     clock.picks = nullptr;
 }
 
-class BareWindow : public QWidget {
-public:
-    explicit BareWindow(bench::BarePainter& painter) : painter_(painter) {}
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.fillRect(rect(), Qt::gray);
-        painter.fillRect(QRect(10, 10, 794, 1123), Qt::white);
-        painter.translate(10, 10);
-        painter_.draw(painter);
-    }
-
-private:
-    bench::BarePainter& painter_;
-};
-
 void BM_BareWindowPainted(benchmark::State& state) {
     app::Forms forms = app::CreateForms();
     bench::fillCertificateWindow(*forms.form1);
@@ -100,7 +85,7 @@ void BM_BareWindowPainted(benchmark::State& state) {
     for (auto _ : state) {
         clock.seen = false;
         const Clock::time_point start = Clock::now();
-        BareWindow window(pagePainter);
+        bench::BarePageWindow window(pagePainter);
         clock.picks = [&window](QWidget* widget) { return widget == &window; };
         window.showMaximized();
         while (window.isVisible())

@@ -4,6 +4,8 @@
 //     equivalent one-page document (bench/make_certificate_fodt.py) to PDF, and vs a bare Qt
 //     program writing the same page with QPdfWriter (bare_pdf), peak memory too;
 //   - kf2718 started until its window is shown vs a bare Qt Widgets window;
+//   - a bare Qt window painting the certificate's page (the Print benchmark's baseline as a
+//     program of its own);
 //   - kf2718 --help vs /bin/true: process start and dynamic loading alone.
 // Times are wall-clock, from spawning the process to reaping it.
 #include "bench/FilledCertificate.h"
@@ -21,6 +23,7 @@ namespace {
 
 const std::string workFolder = bench::workFolder();
 const std::string barePage = workFolder + "/kf2718-bench-page.txt";
+const std::string barePageAt100 = workFolder + "/kf2718-bench-page-96dpi.txt";
 
 // Times the command through peak_memory, which also reports its peak memory.
 void timeProcess(benchmark::State& state, const std::vector<std::string>& command) {
@@ -76,6 +79,10 @@ void BM_MinimalWindowShown(benchmark::State& state) {
     timeProcess(state, {MINIMAL_WINDOW_PROGRAM, "--quit-when-shown"});
 }
 
+void BM_BarePageWindowShown(benchmark::State& state) {
+    timeProcess(state, {BARE_PAGE_WINDOW_PROGRAM, barePageAt100, "--quit-when-shown"});
+}
+
 void BM_Kf2718Help(benchmark::State& state) {
     timeProcess(state, {KF2718_PROGRAM, "--help"});
 }
@@ -91,11 +98,13 @@ BENCHMARK(BM_BarePdf)->UseManualTime()->Unit(benchmark::kMillisecond)->Iteration
 BENCHMARK(BM_OfficePdf)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_Kf2718WindowShown)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
 BENCHMARK(BM_MinimalWindowShown)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(BM_BarePageWindowShown)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
 BENCHMARK(BM_Kf2718Help)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
 BENCHMARK(BM_True)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
 
 int main(int argc, char** argv) {
-    // The bare export draws the program's own page, recorded here once at the export's resolution.
+    // The bare programs draw the program's own page, recorded here once at the export's resolution
+    // and at 100 %.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     {
@@ -103,9 +112,10 @@ int main(int argc, char** argv) {
         platform::installFontSubstitutes();
         app::Forms forms = app::CreateForms();
         bench::fillCertificateWindow(*forms.form1);
-        if (!bench::recordCertificatePage(*forms.form1, 600)
-                 .write(QString::fromStdString(barePage)))
-            return 1;
+        for (const auto& [dpi, file] : {std::pair(600, barePage), std::pair(96, barePageAt100)})
+            if (!bench::recordCertificatePage(*forms.form1, dpi)
+                     .write(QString::fromStdString(file)))
+                return 1;
     }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
