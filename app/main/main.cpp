@@ -31,6 +31,11 @@ int main(int argc, char** argv) {
     const bool options = app::HasOptions(arguments);
     QString error;
     const auto request = options ? app::ParseCommandLine(arguments, error) : std::nullopt;
+    if (request && request->help) {
+        // The help is plain text: no application object, fonts or window system for it.
+        std::cout << app::HelpText().toLocal8Bit().toStdString();
+        return 0;
+    }
     const bool headless = options && !(request && request->PreviewsBatch());
     if (headless) {
         // Exporting and printing need no window system at all.
