@@ -24,7 +24,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Notes when a paint event that the test picks has been handled, and closes its window then.
+// Notes when a paint event that the benchmark picks has been handled, and closes its window then.
 class PaintClock : public QApplication {
 public:
     using QApplication::QApplication;
