@@ -213,6 +213,10 @@ int RunHeadless(const HeadlessRequest& request, std::istream& passphraseInput, s
                 err << local("Hibás jelszó! (wrong pass phrase)\n");
                 return 1;
             }
+            if (result == TForm1::LoadResult::Damaged) {
+                err << local("A mentés sérült, nem tölthető be. (the save file is damaged)\n");
+                return 1;
+            }
         }
         for (const auto& [name, value] : request.fields)
             setField(window, name, value);

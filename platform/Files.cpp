@@ -4,15 +4,18 @@
 #include "platform/Cp1250.h"
 #include "platform/Error.h"
 #include "platform/TestHooks.h"
+#include "platform/UnnamedFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <optional>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace platform {
@@ -30,40 +33,102 @@ bool step(WriteStep which, Step&& run) {
     return run();
 }
 
-[[noreturn]] void fail(const QString& path, int error) {
+QString reasonOf(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+[[noreturn]] void failOpen(const QString& path, const QString& reason) {
     throw Error(toCp1250(
-        QStringLiteral("Cannot create file \"%1\". %2")
-            .arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(std::strerror(error)))));
+        QStringLiteral("Cannot open file \"%1\". %2").arg(QDir::toNativeSeparators(path), reason)));
+}
+
+[[noreturn]] void fail(const QString& path, int error) {
+    throw Error(toCp1250(QStringLiteral("Cannot create file \"%1\". %2")
+                             .arg(QDir::toNativeSeparators(path), reasonOf(error))));
+}
+
+// Closes the descriptor however the reading ends.
+struct Descriptor {
+    int fd;
+    ~Descriptor() {
+        if (fd >= 0)
+            ::close(fd);
+    }
+};
+
+// The file a path names once its symbolic links are followed: a save through a link keeps the
+// link and replaces its target, as the user who made the link expects.
+QString writeTarget(const QString& path) {
+    QFileInfo info(path);
+    for (int hops = 0; hops < 40 && info.isSymLink(); ++hops)
+        info.setFile(info.symLinkTarget());
+    return info.absoluteFilePath();
+}
+
+// Hidden files of an earlier writer that was killed between naming its new file and renaming it
+// (and, before unnamed files, at any moment of its writing): ".<name>.XXXXXX" beside the file.
+QString leftoverPrefix(const QFileInfo& target) {
+    return target.absolutePath() + "/." + target.fileName() + ".";
+}
+
+QString randomSuffix() {
+    static const QString letters =
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789");
+    QString suffix;
+    for (int i = 0; i < 6; ++i)
+        suffix += letters[QRandomGenerator::global()->bounded(letters.size())];
+    return suffix;
+}
+
+void removeLeftovers(const QFileInfo& target) {
+    QDir folder = target.absoluteDir();
+    const QString pattern = QFileInfo(leftoverPrefix(target)).fileName() + "??????";
+    for (const QString& name : folder.entryList({pattern}, QDir::Files | QDir::Hidden))
+        folder.remove(name);
 }
 
 } // namespace
 
-std::string readWholeFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw Error(toCp1250(QStringLiteral("Cannot open file \"%1\". %2")
-                                 .arg(QDir::toNativeSeparators(path), file.errorString())));
-    const QByteArray bytes = file.readAll();
-    return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+std::string readWholeFile(const QString& path, size_t largest) {
+    // Opened without waiting, so that a named pipe without a writer cannot hang the program.
+    const Descriptor file{
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)};
+    struct stat status {};
+    if (file.fd < 0 || ::fstat(file.fd, &status) != 0)
+        failOpen(path, reasonOf(errno));
+    if (!S_ISREG(status.st_mode))
+        failOpen(path, QStringLiteral("It is not a regular file"));
+    if (static_cast<unsigned long long>(status.st_size) > largest)
+        failOpen(path, QStringLiteral("It is larger than %1 bytes").arg(largest));
+    std::string bytes;
+    bytes.reserve(static_cast<size_t>(status.st_size));
+    char chunk[1 << 16];
+    for (;;) {
+        const ssize_t n = ::read(file.fd, chunk, sizeof chunk);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            failOpen(path, reasonOf(errno));
+        if (n == 0)
+            return bytes;
+        // The file may have grown since it was looked at.
+        if (static_cast<size_t>(n) > largest - bytes.size())
+            failOpen(path, QStringLiteral("It is larger than %1 bytes").arg(largest));
+        bytes.append(chunk, static_cast<size_t>(n));
+    }
 }
 
 void writeFileAtomically(const QString& path, std::string_view bytes) {
-    const QFileInfo info(path);
-    QByteArray temp = QFile::encodeName(info.absolutePath() + "/." + info.fileName() + ".XXXXXX");
-    int fd = -1;
-    // mkstemp creates the file with mode 0600.
-    if (!step(WriteStep::Open, [&] { return (fd = mkstemp(temp.data())) >= 0; }))
+    const QFileInfo target(writeTarget(path));
+    removeLeftovers(target);
+    // Unnamed until it is whole: a writer killed before that leaves nothing behind.
+    std::optional<UnnamedFile> file;
+    if (!step(WriteStep::Open, [&] { return file.emplace(target.absolutePath()).isOpen(); }))
         fail(path, errno);
-    const auto abandon = [&](int error) {
-        if (fd >= 0)
-            ::close(fd);
-        ::unlink(temp.constData());
-        fail(path, error);
-    };
     const bool written = step(WriteStep::Write, [&] {
         size_t done = 0;
         while (done < bytes.size()) {
-            const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+            const ssize_t n = ::write(file->descriptor(), bytes.data() + done, bytes.size() - done);
             if (n < 0 && errno == EINTR)
                 continue;
             if (n <= 0)
@@ -72,25 +137,37 @@ void writeFileAtomically(const QString& path, std::string_view bytes) {
         }
         return true;
     });
-    if (!written)
-        abandon(errno);
-    if (!step(WriteStep::Sync, [&] { return ::fsync(fd) == 0; }))
-        abandon(errno);
-    const int closed = ::close(fd);
-    fd = -1;
-    if (closed != 0)
-        abandon(errno);
+    if (!written || !step(WriteStep::Sync, [&] { return ::fsync(file->descriptor()) == 0; }))
+        fail(path, errno);
+    // A name of its own first (a link cannot replace a file), then renamed over the old file.
+    QString temp;
+    const auto linked = [&] {
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            temp = leftoverPrefix(target) + randomSuffix();
+            if (file->linkAs(temp))
+                return true;
+            if (errno != EEXIST)
+                return false;
+        }
+        return false;
+    };
     if (!step(WriteStep::Rename, [&] {
-            return std::rename(temp.constData(), QFile::encodeName(path).constData()) == 0;
+            if (!linked())
+                return false;
+            if (std::rename(QFile::encodeName(temp).constData(),
+                            QFile::encodeName(target.absoluteFilePath()).constData()) == 0)
+                return true;
+            const int error = errno;
+            QFile::remove(temp);
+            errno = error;
+            return false;
         }))
-        abandon(errno);
+        fail(path, errno);
     // The rename itself reaches the disk with the folder's entry.
-    const int dir =
-        ::open(QFile::encodeName(info.absolutePath()).constData(), O_RDONLY | O_DIRECTORY);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
+    const Descriptor folder{::open(QFile::encodeName(target.absolutePath()).constData(),
+                                   O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
+    if (folder.fd >= 0)
+        ::fsync(folder.fd);
 }
 
 } // namespace platform
