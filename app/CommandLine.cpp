@@ -4,9 +4,11 @@
 #include "app/CertificateWindow.h"
 #include "app/PdfExport.h"
 #include "app/Startup.h"
+#include "controls/NumEdit.h"
 #include "crypto/SecureWipe.h"
 #include "platform/Cp1250.h"
 #include "platform/Error.h"
+#include "platform/Files.h"
 #include "preview/PrintJob.h"
 #include "preview/Printers.h"
 #include "preview/ReportPages.h"
@@ -75,17 +77,40 @@ struct Passphrase {
     ~Passphrase() { crypto::secureWipe(text); }
 };
 
-void setField(TForm1& window, const QString& name, const QString& value) {
+// Why the field cannot take the value, as the window's edits refuse what they cannot hold: a
+// name that is no field, a character outside the code page or a control character (a line break
+// would break the certificate's line), an amount that is no number. Empty when it can.
+std::string fieldError(const TForm1& window, const QString& name, const QString& value) {
     auto* edit = qobject_cast<QLineEdit*>(window.FindComponent(name.toStdString()));
     if (!edit || name.contains('_'))
-        throw platform::Error(platform::toCp1250(
-            QString::fromUtf8("Nincs ilyen mező (no such field): %1").arg(name)));
-    if (!platform::isCp1250Representable(value))
-        throw platform::Error(platform::toCp1250(
-            QString::fromUtf8("A(z) %1 mező értéke nem írható le a közép-európai kódlappal "
-                              "(the value of %1 has characters outside code page 1250)")
-                .arg(name)));
-    edit->setText(value);
+        return platform::toCp1250(
+            QString::fromUtf8("Nincs ilyen mező (no such field): %1").arg(name));
+    if (!platform::isFieldText(value))
+        return platform::toCp1250(
+            QString::fromUtf8("A(z) %1 mező értéke nem írható be: vezérlőkaraktert vagy a "
+                              "közép-európai kódlapon kívüli betűt tartalmaz (the value of %1 has "
+                              "control characters or characters outside code page 1250)")
+                .arg(name));
+    auto* amount = qobject_cast<controls::TNumEdit*>(edit);
+    if (amount && !value.isEmpty()) {
+        try {
+            amount->ParseNumber(value);
+        } catch (const platform::Error&) {
+            return platform::toCp1250(
+                QString::fromUtf8("A(z) %1 mező értéke nem szám (the value of %1 is no number): %2")
+                    .arg(name, value));
+        }
+    }
+    return {};
+}
+
+void setField(TForm1& window, const QString& name, const QString& value) {
+    QObject* field = window.FindComponent(name.toStdString());
+    auto* amount = qobject_cast<controls::TNumEdit*>(field);
+    if (amount && !value.isEmpty())
+        amount->EnterText(value);
+    else
+        qobject_cast<QLineEdit*>(field)->setText(value);
 }
 
 } // namespace
@@ -111,6 +136,25 @@ std::optional<HeadlessRequest> ParseCommandLine(const QStringList& arguments, QS
         error = parser.errorText();
         return std::nullopt;
     }
+    // Every option but --field is given once: a second one would silently win over the first.
+    QStringList seen;
+    for (QString name : parser.optionNames()) {
+        if (name == QLatin1String("h"))
+            name = QStringLiteral("help");
+        if (name != QLatin1String("field") && seen.contains(name)) {
+            error = QStringLiteral("--%1 is given more than once").arg(name);
+            return std::nullopt;
+        }
+        seen << name;
+    }
+    // An empty name would quietly mean something else: no save file, the default printer.
+    for (const QCommandLineOption* option : {&pdf, &printer, &load}) {
+        if (parser.isSet(*option) && parser.value(*option).isEmpty()) {
+            error = QStringLiteral("--%1 needs a %2")
+                        .arg(option->names().constFirst(), option->valueName());
+            return std::nullopt;
+        }
+    }
     HeadlessRequest request;
     request.help = parser.isSet(help);
     request.pdfFile = parser.value(pdf);
@@ -132,6 +176,10 @@ std::optional<HeadlessRequest> ParseCommandLine(const QStringList& arguments, QS
         error = QStringLiteral("say what to do: --pdf OUT.pdf, --print or --save (see --help)");
     else if (!request.printer.isEmpty() && !request.print)
         error = QStringLiteral("--printer goes with --print");
+    else if (!request.pdfFile.isEmpty() && !request.loadFile.isEmpty() &&
+             platform::resolvedFilePath(request.pdfFile) ==
+                 platform::resolvedFilePath(request.loadFile))
+        error = QStringLiteral("--pdf would overwrite the save file that --load reads");
     if (!error.isEmpty())
         return std::nullopt;
     return request;
@@ -159,8 +207,10 @@ folder, else in the user's data folder: ~/.local/share/kf2718/ ($XDG_DATA_HOME/k
 Fields: Edit1 employer's name, Edit2 employer's address, Edit3 employee's name,
 Edit6 maiden name, Edit7 employee's address, Edit4 position, Edit5 employed since,
 NumEdit1 average net income of the last 3 months, NumEdit2 family allowance.
-Values must be writable in code page 1250 (Central European). Exit status: 0 done,
-1 loading, saving, preparing, exporting or printing failed, 2 wrong arguments.
+Values must be writable in code page 1250 (Central European), without control characters;
+the amounts are numbers, shown as the window shows them. Each option but --field is given
+once. Exit status: 0 done, 1 loading, saving, preparing, exporting or printing failed,
+2 wrong arguments or field values.
 
 Example: echo 'jelszó' | kf2718 --load KF2718.txt --field Edit5="2001. március 1." --pdf igazolas.pdf
 
@@ -183,20 +233,39 @@ különben a felhasználó adatmappájában: ~/.local/share/kf2718/ ($XDG_DATA_H
 
 Mezők: Edit1 munkáltató neve, Edit2 munkáltató címe, Edit3 munkavállaló neve, Edit6 leánykori
 név, Edit7 munkavállaló címe, Edit4 beosztás, Edit5 mióta áll alkalmazásban, NumEdit1 az utolsó
-3 havi nettó jövedelem átlaga, NumEdit2 családi pótlék összege. Kilépési kód: 0 kész, 1 a
-betöltés, mentés, előkészítés, PDF-be írás vagy nyomtatás nem sikerült, 2 hibás kapcsolók.
+3 havi nettó jövedelem átlaga, NumEdit2 családi pótlék összege. Az értékek a közép-európai
+kódlap betűiből állnak, vezérlőkarakter nélkül; az összegek számok, az ablak alakjában jelennek
+meg. A --field kivételével minden kapcsoló egyszer adható meg. Kilépési kód: 0 kész, 1 a
+betöltés, mentés, előkészítés, PDF-be írás vagy nyomtatás nem sikerült, 2 hibás kapcsolók
+vagy mezőértékek.
 )");
 }
 
 int RunHeadless(const HeadlessRequest& request, std::istream& passphraseInput, std::ostream& out,
                 std::ostream& err) {
     if (request.help) {
-        out << HelpText().toLocal8Bit().toStdString();
+        out << HelpText().toLocal8Bit().toStdString() << std::flush;
+        if (!out) {
+            err << local("kf2718: a leírás nem írható ki (the help text could not be written)\n");
+            return 1;
+        }
         return 0;
     }
     try {
         Forms forms = CreateForms();
         TForm1& window = *forms.form1;
+        // Argument errors that need the window: found before anything is read or written.
+        for (const auto& [name, value] : request.fields) {
+            if (const std::string error = fieldError(window, name, value); !error.empty()) {
+                err << "kf2718: " << local(error) << '\n';
+                return 2;
+            }
+        }
+        if (!request.pdfFile.isEmpty() && platform::resolvedFilePath(request.pdfFile) ==
+                                              platform::resolvedFilePath(window.SaveFilePath())) {
+            err << "kf2718: --pdf would overwrite the save file\n";
+            return 2;
+        }
         // One pass phrase serves both: a loaded save is saved again under the same one.
         Passphrase passphrase;
         if (!request.loadFile.isEmpty() || request.save)

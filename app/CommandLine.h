@@ -34,7 +34,8 @@ QString HelpText();
 
 // Carries out the request (a QApplication exists): load, set the fields, save, then export and
 // print. Messages go to err; the exit status is 0 on success, 1 when loading, saving, preparing,
-// exporting or printing failed.
+// exporting or printing failed (or the help text could not be written), 2 when a field cannot take
+// its value or the PDF would overwrite the save file.
 int RunHeadless(const HeadlessRequest& request, std::istream& passphraseInput, std::ostream& out,
                 std::ostream& err);
 

@@ -56,17 +56,6 @@ struct Descriptor {
     }
 };
 
-// The file a path names once its symbolic links are followed: a save through a link keeps the
-// link and replaces its target, as the user who made the link expects.
-QString writeTarget(const QString& path) {
-    QFileInfo info(path);
-    for (int hops = 0; hops < 40 && info.isSymLink(); ++hops)
-        info.setFile(info.symLinkTarget());
-    return info.absoluteFilePath();
-}
-
-// Hidden files of an earlier writer that was killed between naming its new file and renaming it
-// (and, before unnamed files, at any moment of its writing): ".<name>.XXXXXX" beside the file.
 QString leftoverPrefix(const QFileInfo& target) {
     return target.absolutePath() + "/." + target.fileName() + ".";
 }
@@ -88,6 +77,14 @@ void removeLeftovers(const QFileInfo& target) {
 }
 
 } // namespace
+
+QString resolvedFilePath(const QString& path) {
+    QFileInfo info(path);
+    for (int hops = 0; hops < 40 && info.isSymLink(); ++hops)
+        info.setFile(info.symLinkTarget());
+    const QString folder = info.absoluteDir().canonicalPath();
+    return folder.isEmpty() ? info.absoluteFilePath() : QDir(folder).filePath(info.fileName());
+}
 
 std::string readWholeFile(const QString& path, size_t largest) {
     // Opened without waiting, so that a named pipe without a writer cannot hang the program.
@@ -119,7 +116,9 @@ std::string readWholeFile(const QString& path, size_t largest) {
 }
 
 void writeFileAtomically(const QString& path, std::string_view bytes) {
-    const QFileInfo target(writeTarget(path));
+    // A save through a link keeps the link and replaces its target, as the user who made it
+    // expects.
+    const QFileInfo target(resolvedFilePath(path));
     removeLeftovers(target);
     // Unnamed until it is whole: a writer killed before that leaves nothing behind.
     std::optional<UnnamedFile> file;

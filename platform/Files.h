@@ -13,6 +13,10 @@ namespace platform {
 // Error("Cannot open file \"<path>\". <reason>").
 std::string readWholeFile(const QString& path, size_t largest = SIZE_MAX);
 
+// The file a path names once its symbolic links are followed, in its folder's canonical path (the
+// path itself where the folder does not exist): two paths name the same file when these agree.
+QString resolvedFilePath(const QString& path);
+
 // Replaces the file's content without ever leaving a half-written file: the bytes go to a new,
 // unnamed file in the same folder, readable and writable by the owner only, are synced to the
 // disk, named and renamed over the old file. A symbolic link is followed: its target is replaced.

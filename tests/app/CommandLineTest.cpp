@@ -205,11 +205,65 @@ TEST_F(CommandLine, WrongArgumentsAndFieldsAreReportedWithoutOutput) {
     EXPECT_EQ(kf2718({"--pdf", pdf, "--field", "Edit3"}).exitCode, 2);
     EXPECT_EQ(kf2718({"--pdf", pdf, "--printer", "PDF"}).exitCode, 2);
     const ProgramRun unknown = kf2718({"--pdf", pdf, "--field", "Label3=x"});
-    EXPECT_EQ(unknown.exitCode, 1);
+    EXPECT_EQ(unknown.exitCode, 2);
     EXPECT_TRUE(unknown.err.contains("Label3"));
-    const ProgramRun foreign = kf2718({"--pdf", pdf, "--field", QString::fromUtf8("Edit3=漢字")});
-    EXPECT_EQ(foreign.exitCode, 1);
+    // What the window's edits cannot hold: characters outside the code page, control characters
+    // (a line break would break the certificate's line), an amount that is no number.
+    for (const char* value :
+         {"Edit3=漢字", "Edit3=a\tb", "Edit3=a\nb", "Edit3=a\x1B", "Edit3=a\x7F", "NumEdit1=abc"}) {
+        const ProgramRun refused = kf2718({"--pdf", pdf, "--field", QString::fromUtf8(value)});
+        EXPECT_EQ(refused.exitCode, 2) << value;
+        EXPECT_TRUE(refused.err.contains(QString::fromUtf8(value).section('=', 0, 0))) << value;
+    }
     EXPECT_FALSE(QFile::exists(pdf));
+    // Empty names, options given twice and a PDF over the save file are refused before anything
+    // is written.
+    for (const QStringList& arguments : {QStringList{"--pdf", ""},
+                                         {"--pdf", pdf, "--load", ""},
+                                         {"--print", "--printer", ""},
+                                         {"--pdf", pdf, "--pdf", folder.filePath("masik.pdf")},
+                                         {"--print", "--print"},
+                                         {"--pdf", pdf, "--save", "--save"}}) {
+        const ProgramRun refused = kf2718(arguments);
+        EXPECT_EQ(refused.exitCode, 2) << arguments.join(' ').toStdString();
+        EXPECT_FALSE(refused.err.isEmpty());
+    }
+    EXPECT_FALSE(QFile::exists(pdf));
+    const ProgramRun unwritable = kf2718({"--pdf", folder.filePath("nincs/igazolas.pdf")});
+    EXPECT_EQ(unwritable.exitCode, 1);
+    EXPECT_TRUE(unwritable.err.contains("Cannot create file"));
+}
+
+TEST_F(CommandLine, APdfNeverReplacesTheSaveFileItLoads) {
+    QFile save(folder.filePath("KF2718.txt"));
+    ASSERT_TRUE(save.open(QIODevice::WriteOnly));
+    save.write("AAAA");
+    save.close();
+    ASSERT_TRUE(QFile::link(save.fileName(), folder.filePath("link.pdf")));
+    for (const QString& output :
+         {save.fileName(), folder.filePath("link.pdf"),
+          folder.filePath("./../") + QDir(folder.path()).dirName() + "/KF2718.txt"}) {
+        const ProgramRun refused = kf2718({"--load", save.fileName(), "--pdf", output}, "x\n");
+        EXPECT_EQ(refused.exitCode, 2) << output.toStdString();
+    }
+    QFile check(save.fileName());
+    ASSERT_TRUE(check.open(QIODevice::ReadOnly));
+    EXPECT_EQ(check.readAll(), QByteArray("AAAA"));
+}
+
+TEST_F(CommandLine, AmountsAreShownAsTheNumericEditShowsThem) {
+    const ProgramRun exported = kf2718({"--pdf", pdf, "--field", "NumEdit1=123456"});
+    ASSERT_EQ(exported.exitCode, 0) << exported.err.toStdString();
+    EXPECT_TRUE(pdfText(pdf).contains(QString::fromUtf8("123 456"))) << pdfText(pdf).toStdString();
+}
+
+TEST_F(CommandLine, AHelpTextThatCannotBeWrittenIsAFailure) {
+    QProcess process;
+    process.setStandardOutputFile(QStringLiteral("/dev/full"));
+    process.start(QStringLiteral(KF2718_PROGRAM), {"--help"});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_NE(process.exitCode(), 0);
+    EXPECT_FALSE(process.readAllStandardError().isEmpty());
     const ProgramRun unwritable = kf2718({"--pdf", folder.filePath("nincs/igazolas.pdf")});
     EXPECT_EQ(unwritable.exitCode, 1);
     EXPECT_TRUE(unwritable.err.contains("Cannot create file"));
