@@ -10,6 +10,7 @@
 #include "platform/Error.h"
 #include "platform/Files.h"
 #include "preview/PrintJob.h"
+#include "preview/PrintSpooler.h"
 #include "preview/Printers.h"
 #include "preview/ReportPages.h"
 
@@ -304,6 +305,10 @@ int RunHeadless(const HeadlessRequest& request, std::istream& passphraseInput, s
             if (!request.pdfFile.isEmpty())
                 WritePreparedPagesToPdf(report, request.pdfFile);
             if (request.print) {
+                // No scheduler, or one that does not answer, is said as such, not as "no such
+                // printer", and before anything waits on it.
+                if (const auto problem = preview::spoolerProblem())
+                    throw platform::Error(*problem);
                 preview::TrpPrinters& printers = preview::TrpPrinters::Instance();
                 if (!request.printer.isEmpty() &&
                     printers.IndexOf(platform::toCp1250(request.printer)) < 0)

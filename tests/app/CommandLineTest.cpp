@@ -5,14 +5,19 @@
 #include "app/Startup.h"
 #include "controls/Edit.h"
 #include "controls/NumEdit.h"
+#include "support/FaultProxy.h"
 #include "support/ModalAnswerer.h"
 #include "support/PrintQueue.h"
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
 
@@ -287,4 +292,68 @@ TEST_F(CommandLine, PrintsOneA4PageOnTheQueue) {
     EXPECT_TRUE(printqueue::isA4(sizes.front()));
     QFile::remove(file);
     EXPECT_EQ(kf2718({"--print", "--printer", "Nincs Ilyen"}).exitCode, 1);
+}
+
+namespace {
+
+ProgramRun printThrough(const QString& server, qint64& milliseconds) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("CUPS_SERVER", server);
+    QElapsedTimer clock;
+    clock.start();
+    const ProgramRun result =
+        run(QStringLiteral(KF2718_PROGRAM),
+            {"--print", "--printer", printqueue::queue, "--field", "Edit3=Nem jut el"}, {},
+            environment);
+    milliseconds = clock.elapsed();
+    return result;
+}
+
+} // namespace
+
+// The connection to the scheduler cut or frozen while the document is on its way: the job never
+// reaches the printer, and the program says so within seconds instead of reporting success.
+TEST_F(CommandLine, APrintCutOrFrozenOnItsWayFailsWithinSeconds) {
+    if (!printqueue::available())
+        GTEST_SKIP() << printqueue::unavailableReason();
+    const QStringList before = QDir(printqueue::outputFolder()).entryList(QDir::Files);
+    for (const faultproxy::Fault fault : {faultproxy::Fault::Cut, faultproxy::Fault::Freeze}) {
+        // The other requests are a few hundred bytes; the document is far more than this.
+        faultproxy::FaultProxy proxy(qEnvironmentVariable("CUPS_SERVER"), fault, 20000);
+        ASSERT_TRUE(proxy.listening());
+        qint64 took = 0;
+        const ProgramRun printed = printThrough(proxy.address(), took);
+        EXPECT_EQ(printed.exitCode, 1) << printed.err.toStdString();
+        EXPECT_LT(took, 10000);
+        EXPECT_GE(proxy.faulted(), 1);
+        EXPECT_TRUE(printed.err.contains(QString::fromUtf8("nem jutott el")))
+            << printed.err.toStdString();
+    }
+    printqueue::waitForQueue();
+    EXPECT_EQ(QDir(printqueue::outputFolder()).entryList(QDir::Files), before);
+}
+
+// No scheduler, and one that has stopped (it still takes connections, as the system does for it,
+// but reads nothing: what a scheduler stopped with SIGSTOP is to its clients).
+TEST_F(CommandLine, NoPrintServiceOrAFrozenOneIsSaidWithinSeconds) {
+    qint64 took = 0;
+    const ProgramRun none = printThrough(folder.filePath("nincs.sock"), took);
+    EXPECT_EQ(none.exitCode, 1);
+    EXPECT_TRUE(none.err.contains(QString::fromUtf8("Nem fut nyomtatási szolgáltatás")))
+        << none.err.toStdString();
+
+    const QByteArray path = QFile::encodeName(folder.filePath("fagyott.sock"));
+    const int frozen = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    ASSERT_LT(path.size(), static_cast<qsizetype>(sizeof address.sun_path));
+    std::copy(path.begin(), path.end(), address.sun_path);
+    ASSERT_EQ(::bind(frozen, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ASSERT_EQ(::listen(frozen, 16), 0);
+    const ProgramRun stuck = printThrough(QFile::decodeName(path), took);
+    ::close(frozen);
+    EXPECT_EQ(stuck.exitCode, 1);
+    EXPECT_LT(took, 10000);
+    EXPECT_TRUE(stuck.err.contains(QString::fromUtf8("A nyomtatási szolgáltatás nem válaszol")))
+        << stuck.err.toStdString();
 }
