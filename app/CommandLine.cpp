@@ -16,6 +16,7 @@
 
 #include <QCommandLineParser>
 #include <QLineEdit>
+#include <cerrno>
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -36,6 +37,24 @@ std::string local(const char* utf8) {
 // The window's pass phrase question takes at most this many characters.
 constexpr qsizetype kMaxPassphrase = 255;
 
+// One line of standard input, read byte by byte: the C library's buffer for standard input would
+// keep the pass phrase until the program ends. A room made once, so that growing leaves no copy.
+std::string readLineUnbuffered() {
+    std::string line;
+    line.reserve(4096);
+    char c = 0;
+    while (line.size() < line.capacity()) {
+        const ssize_t n = ::read(STDIN_FILENO, &c, 1);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0 || c == '\n')
+            break;
+        line.push_back(c);
+    }
+    c = 0;
+    return line;
+}
+
 // One line from the input as code page 1250 bytes; typed at a terminal it is asked for and not
 // echoed. A pass phrase the window could not have taken is refused: one with characters outside
 // the code page (the window's edits refuse them) or, for a save, longer than its question allows.
@@ -50,15 +69,23 @@ std::string readPassphrase(std::istream& input, std::ostream& err, bool forSave)
         tcsetattr(STDIN_FILENO, TCSANOW, &quiet);
     }
     std::string line;
-    std::getline(input, line);
+    if (&input == &std::cin)
+        line = readLineUnbuffered();
+    else
+        std::getline(input, line);
     if (terminal) {
         tcsetattr(STDIN_FILENO, TCSANOW, &saved);
         err << '\n';
     }
     if (!line.empty() && line.back() == '\r')
         line.pop_back();
-    const QString unicode = QString::fromLocal8Bit(line);
+    QString unicode = QString::fromLocal8Bit(line);
     crypto::secureWipe(line);
+    // The Unicode copy is scrubbed too, however this ends.
+    struct Scrubbed {
+        QString& text;
+        ~Scrubbed() { text.fill(QChar(0)); }
+    } scrubbed{unicode};
     if (!platform::isCp1250Representable(unicode))
         throw platform::Error(platform::fromUtf8(
             "A jelszó olyan betűt tartalmaz, amely a közép-európai kódlapon nincs (the pass "

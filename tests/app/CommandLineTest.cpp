@@ -301,10 +301,10 @@ ProgramRun printThrough(const QString& server, qint64& milliseconds) {
     environment.insert("CUPS_SERVER", server);
     QElapsedTimer clock;
     clock.start();
-    const ProgramRun result =
-        run(QStringLiteral(KF2718_PROGRAM),
-            {"--print", "--printer", printqueue::queue, "--field", "Edit3=Nem jut el"}, {},
-            environment);
+    QStringList arguments = {"--print", "--field", "Edit3=Nem jut el"};
+    if (!printqueue::queue.isEmpty())
+        arguments << "--printer" << printqueue::queue;
+    const ProgramRun result = run(QStringLiteral(KF2718_PROGRAM), arguments, {}, environment);
     milliseconds = clock.elapsed();
     return result;
 }
