@@ -105,42 +105,6 @@ struct Passphrase {
     ~Passphrase() { crypto::secureWipe(text); }
 };
 
-// Why the field cannot take the value, as the window's edits refuse what they cannot hold: a
-// name that is no field, a character outside the code page or a control character (a line break
-// would break the certificate's line), an amount that is no number. Empty when it can.
-std::string fieldError(const TForm1& window, const QString& name, const QString& value) {
-    auto* edit = qobject_cast<QLineEdit*>(window.FindComponent(name.toStdString()));
-    if (!edit || name.contains('_'))
-        return platform::toCp1250(
-            QString::fromUtf8("Nincs ilyen mező (no such field): %1").arg(name));
-    if (!platform::isFieldText(value))
-        return platform::toCp1250(
-            QString::fromUtf8("A(z) %1 mező értéke nem írható be: vezérlőkaraktert vagy a "
-                              "közép-európai kódlapon kívüli betűt tartalmaz (the value of %1 has "
-                              "control characters or characters outside code page 1250)")
-                .arg(name));
-    auto* amount = qobject_cast<controls::TNumEdit*>(edit);
-    if (amount && !value.isEmpty()) {
-        try {
-            amount->ParseNumber(value);
-        } catch (const platform::Error&) {
-            return platform::toCp1250(
-                QString::fromUtf8("A(z) %1 mező értéke nem szám (the value of %1 is no number): %2")
-                    .arg(name, value));
-        }
-    }
-    return {};
-}
-
-void setField(TForm1& window, const QString& name, const QString& value) {
-    QObject* field = window.FindComponent(name.toStdString());
-    auto* amount = qobject_cast<controls::TNumEdit*>(field);
-    if (amount && !value.isEmpty())
-        amount->EnterText(value);
-    else
-        qobject_cast<QLineEdit*>(field)->setText(value);
-}
-
 } // namespace
 
 bool WantsHeadless(const QStringList& arguments) {
@@ -211,6 +175,41 @@ std::optional<HeadlessRequest> ParseCommandLine(const QStringList& arguments, QS
     if (!error.isEmpty())
         return std::nullopt;
     return request;
+}
+
+// A line break would break the certificate's line; a character outside the code page could not be
+// saved.
+std::string FieldError(const TForm1& window, const QString& name, const QString& value) {
+    auto* edit = qobject_cast<QLineEdit*>(window.FindComponent(name.toStdString()));
+    if (!edit || name.contains('_'))
+        return platform::toCp1250(
+            QString::fromUtf8("Nincs ilyen mező (no such field): %1").arg(name));
+    if (!platform::isFieldText(value))
+        return platform::toCp1250(
+            QString::fromUtf8("A(z) %1 mező értéke nem írható be: vezérlőkaraktert vagy a "
+                              "közép-európai kódlapon kívüli betűt tartalmaz (the value of %1 has "
+                              "control characters or characters outside code page 1250)")
+                .arg(name));
+    auto* amount = qobject_cast<controls::TNumEdit*>(edit);
+    if (amount && !value.isEmpty()) {
+        try {
+            amount->ParseNumber(value);
+        } catch (const platform::Error&) {
+            return platform::toCp1250(
+                QString::fromUtf8("A(z) %1 mező értéke nem szám (the value of %1 is no number): %2")
+                    .arg(name, value));
+        }
+    }
+    return {};
+}
+
+void SetField(TForm1& window, const QString& name, const QString& value) {
+    QObject* field = window.FindComponent(name.toStdString());
+    auto* amount = qobject_cast<controls::TNumEdit*>(field);
+    if (amount && !value.isEmpty())
+        amount->EnterText(value);
+    else
+        qobject_cast<QLineEdit*>(field)->setText(value);
 }
 
 QString HelpText() {
@@ -284,7 +283,7 @@ int RunHeadless(const HeadlessRequest& request, std::istream& passphraseInput, s
         TForm1& window = *forms.form1;
         // Argument errors that need the window: found before anything is read or written.
         for (const auto& [name, value] : request.fields) {
-            if (const std::string error = fieldError(window, name, value); !error.empty()) {
+            if (const std::string error = FieldError(window, name, value); !error.empty()) {
                 err << "kf2718: " << local(error) << '\n';
                 return 2;
             }
@@ -316,7 +315,7 @@ int RunHeadless(const HeadlessRequest& request, std::istream& passphraseInput, s
             }
         }
         for (const auto& [name, value] : request.fields)
-            setField(window, name, value);
+            SetField(window, name, value);
         if (request.save) {
             window.ComposeFormText();
             window.SaveFormText(window.SaveFilePath(), passphrase.text);
