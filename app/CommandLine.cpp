@@ -177,6 +177,17 @@ std::optional<HeadlessRequest> ParseCommandLine(const QStringList& arguments, QS
     return request;
 }
 
+namespace {
+
+// An amount as the numeric edit takes it when typed: a blank typed there only regroups the digits
+// (the group separator of the regional settings may be another space, as the non-breaking one of
+// Hungarian).
+QString typedAmount(QString value) {
+    return value.remove(QLatin1Char(' '));
+}
+
+} // namespace
+
 // A line break would break the certificate's line; a character outside the code page could not be
 // saved.
 std::string FieldError(const TForm1& window, const QString& name, const QString& value) {
@@ -193,7 +204,7 @@ std::string FieldError(const TForm1& window, const QString& name, const QString&
     auto* amount = qobject_cast<controls::TNumEdit*>(edit);
     if (amount && !value.isEmpty()) {
         try {
-            amount->ParseNumber(value);
+            amount->ParseNumber(typedAmount(value));
         } catch (const platform::Error&) {
             return platform::toCp1250(
                 QString::fromUtf8("A(z) %1 mező értéke nem szám (the value of %1 is no number): %2")
@@ -207,7 +218,7 @@ void SetField(TForm1& window, const QString& name, const QString& value) {
     QObject* field = window.FindComponent(name.toStdString());
     auto* amount = qobject_cast<controls::TNumEdit*>(field);
     if (amount && !value.isEmpty())
-        amount->EnterText(value);
+        amount->EnterText(typedAmount(value));
     else
         qobject_cast<QLineEdit*>(field)->setText(value);
 }
