@@ -239,8 +239,9 @@ std::string FieldError(const TForm1& window, const QString& name, const QString&
 
 void SetField(TForm1& window, const QString& name, const QString& value) {
     QObject* field = window.FindComponent(name.toStdString());
-    auto* amount = qobject_cast<controls::TNumEdit*>(field);
-    if (amount && !value.isEmpty())
+    // An amount emptied reads as 0, as when its digits are deleted in the window: the numeric
+    // edit never holds an empty text.
+    if (auto* amount = qobject_cast<controls::TNumEdit*>(field))
         amount->EnterText(typedAmount(value));
     else
         qobject_cast<QLineEdit*>(field)->setText(value);

@@ -171,15 +171,20 @@ void ComposeFormText(const std::vector<QObject*>& components, TRichEdit& first, 
 }
 
 bool IsWellFormedFormText(const std::vector<QObject*>& components, std::string_view text) {
-    // The lines Save can write, in its order, and whether the component holds several lines.
+    // The lines Save can write, in its order, whether the component holds several lines, and
+    // whether Save always writes it: a numeric edit always holds a number (its text is never
+    // empty), so a save without its line has lost it.
     struct Slot {
         std::string name;
         bool multiLine;
+        bool alwaysWritten;
+        bool seen = false;
     };
     std::vector<Slot> lines;
     for (QObject* c : components)
         linesOf(c, [&](const std::string&) {
-            lines.push_back({nameOf(c), exactly<TRichEdit>(c) != nullptr});
+            lines.push_back({nameOf(c), exactly<TRichEdit>(c) != nullptr,
+                             qobject_cast<TNumEdit*>(c) != nullptr});
         });
 
     constexpr std::string_view lineEnd = "\r\n";
@@ -220,9 +225,11 @@ bool IsWellFormedFormText(const std::vector<QObject*>& components, std::string_v
             ++next;
         if (next == lines.size())
             return false;
+        lines[next].seen = true;
         current = next++;
     }
-    return true;
+    return std::all_of(lines.begin(), lines.end(),
+                       [](const Slot& s) { return s.seen || !s.alwaysWritten; });
 }
 
 void RestoreFormText(const std::vector<QObject*>& components, const TRichEdit& second) {

@@ -127,36 +127,42 @@ TEST_F(CertificateFormText, WhatSaveWritesHasTheShapeThatLoadAccepts) {
         QLineEdit* edits[] = {w.Edit1, w.Edit2, w.Edit3, w.Edit4, w.Edit5};
         for (size_t i = 0; i < fill.size(); ++i)
             edits[i]->setText(u(fill[i]));
+        // A numeric edit always holds a number: "0" at the least.
+        w.NumEdit1->setText(u("0"));
         w.NumEdit2->setText(u("12 500"));
         w.ComposeFormText();
         EXPECT_TRUE(IsWellFormedFormText(w.Components(), second.Text())) << second.Text();
     }
-    EXPECT_TRUE(wellFormed("hegymászó\r\n"));
-    EXPECT_TRUE(wellFormed("hegymászó\r\nEDIT1_kis betű\r\nnumedit2_1\r\n")); // any case
+    EXPECT_TRUE(wellFormed("hegymászó\r\nNumEdit1_0\r\nNumEdit2_0\r\n"));
+    EXPECT_TRUE(
+        wellFormed("hegymászó\r\nEDIT1_kis betű\r\nnumedit1_0\r\nnumedit2_1\r\n")); // any case
 
     const char* damaged[] = {
         "",
-        "hegymászó",                            // no line end
-        "hegymászó\r\nEdit1_a",                 // the last line without one
-        "hegymászó\r\nEdit1_a\nEdit2_b\r\n",    // a lone LF
-        "hegymászó\r\nEdit1_a\rb\r\n",          // a lone CR
-        "hegymászó\r\nEdit1_a\tb\r\n",          // a control character
-        "hegymászó\r\nEdit1_a\x7F\r\n",         // DEL
-        "hegymászó\r\nEdit1_\r\n",              // an empty value Save drops
-        "hegymászó\r\nEdit1\r\n",               // no "_"
-        "hegymászó\r\n_a\r\n",                  // no name
-        "hegymászó\r\nEdit8_a\r\n",             // no such field
-        "hegymászó\r\nLabel1_a\r\n",            // a component that writes no line
-        "hegymászó\r\nEdit2_a\r\nEdit1_b\r\n",  // out of order
-        "hegymászó\r\nEdit1_a\r\nEdit1_b\r\n",  // twice
-        "hegymászó\r\nEdit1_a\r\n$Edit1_b\r\n", // a single-line field continued
-        "hegymászó\r\nEdit1_a\r\n\r\n",         // an empty line
-        "hegymásző\r\nEdit1_a\r\n",             // not the marker
+        "hegymászó\r\n",                                          // the amounts' lines lost
+        "hegymászó\r\nEdit5_2001. márc_123456\r\nNumEdit2_0\r\n", // a cut joined two lines
+        "hegymászó",                                              // no line end
+        "hegymászó\r\nEdit1_a\r\nNumEdit1_0\r\nNumEdit2_0",       // the last line without one
+        "hegymászó\r\nEdit1_a\nEdit2_b\r\nNumEdit1_0\r\nNumEdit2_0\r\n", // a lone LF
+        "hegymászó\r\nEdit1_a\rb\r\nNumEdit1_0\r\nNumEdit2_0\r\n",       // a lone CR
+        "hegymászó\r\nEdit1_a\tb\r\nNumEdit1_0\r\nNumEdit2_0\r\n",       // a control character
+        "hegymászó\r\nEdit1_a\x7F\r\nNumEdit1_0\r\nNumEdit2_0\r\n",      // DEL
+        "hegymászó\r\nEdit1_\r\nNumEdit1_0\r\nNumEdit2_0\r\n",   // an empty value Save drops
+        "hegymászó\r\nEdit1\r\nNumEdit1_0\r\nNumEdit2_0\r\n",    // no "_"
+        "hegymászó\r\n_a\r\nNumEdit1_0\r\nNumEdit2_0\r\n",       // no name
+        "hegymászó\r\nEdit8_a\r\nNumEdit1_0\r\nNumEdit2_0\r\n",  // no such field
+        "hegymászó\r\nLabel1_a\r\nNumEdit1_0\r\nNumEdit2_0\r\n", // a component that writes no line
+        "hegymászó\r\nEdit2_a\r\nEdit1_b\r\nNumEdit1_0\r\nNumEdit2_0\r\n",  // out of order
+        "hegymászó\r\nEdit1_a\r\nEdit1_b\r\nNumEdit1_0\r\nNumEdit2_0\r\n",  // twice
+        "hegymászó\r\nEdit1_a\r\n$Edit1_b\r\nNumEdit1_0\r\nNumEdit2_0\r\n", // one line continued
+        "hegymászó\r\nEdit1_a\r\n\r\nNumEdit1_0\r\nNumEdit2_0\r\n",         // an empty line
+        "hegymásző\r\nEdit1_a\r\nNumEdit1_0\r\nNumEdit2_0\r\n",             // not the marker
     };
     for (const char* text : damaged)
         EXPECT_FALSE(wellFormed(text)) << text;
     // A byte the code page leaves undefined.
-    EXPECT_FALSE(IsWellFormedFormText(w.Components(), cp("hegymászó\r\nEdit1_a") + "\x81\r\n"));
+    EXPECT_FALSE(IsWellFormedFormText(w.Components(), cp("hegymászó\r\nEdit1_a") +
+                                                          "\x81\r\nNumEdit1_0\r\nNumEdit2_0\r\n"));
 }
 
 TEST_F(CertificateFormText, ComponentsAreListedInCreationOrderWithTheirNames) {

@@ -167,11 +167,15 @@ TEST_F(SaveAndLoad, DamagedFilesGiveTheStandardErrorReport) {
 // set. Only a damaged first block reads as a wrong pass phrase.
 TEST_F(SaveAndLoad, ADamagedSaveIsRefusedWithoutTouchingAField) {
     w.RijndaelCipher1.SetKeyFromPassphrase("titok");
-    const std::string good = platform::fromUtf8("hegymászó\r\nEdit1_Új Kft.\r\nEdit3_Kis Anna\r\n");
+    const std::string good = platform::fromUtf8(
+        "hegymászó\r\nEdit1_Új Kft.\r\nEdit3_Kis Anna\r\nNumEdit1_0\r\nNumEdit2_0\r\n");
     for (const std::string& damaged :
-         {platform::fromUtf8("hegymászó\r\nEdit3_Kis Anna\r\nEdit1_Új Kft.\r\n"),
-          platform::fromUtf8("hegymászó\r\nEdit1_Új Kft.\r\nEdit3_Kis\x1B Anna\r\n"),
-          platform::fromUtf8("hegymászó\r\nEdit1_Új Kft.\r\nEdit3_Kis Anna")}) {
+         {platform::fromUtf8(
+              "hegymászó\r\nEdit3_Kis Anna\r\nEdit1_Új Kft.\r\nNumEdit1_0\r\nNumEdit2_0\r\n"),
+          platform::fromUtf8(
+              "hegymászó\r\nEdit1_Új Kft.\r\nEdit3_Kis\x1B Anna\r\nNumEdit1_0\r\nNumEdit2_0\r\n"),
+          platform::fromUtf8(
+              "hegymászó\r\nEdit1_Új Kft.\r\nEdit3_Kis Anna\r\nNumEdit1_0\r\nNumEdit2_0")}) {
         writeSaveFile(QByteArray::fromStdString(w.RijndaelCipher1.EncryptText(damaged)));
         loadWith(u("titok"));
         EXPECT_EQ(lastDialog().text, u("A mentés sérült, nem tölthető be."));
@@ -255,8 +259,8 @@ TEST_F(SaveAndLoad, AConversionErrorKeepsTheLinesBeforeIt) {
     saveWith(u("titok"));
     // The same form with a radio value that is not a number, written under the same pass phrase.
     w.RijndaelCipher1.SetKeyFromPassphrase("titok");
-    const std::string text =
-        platform::fromUtf8("hegymászó\r\nEdit1_Új Kft.\r\nRadio1_x\r\nEdit8_y\r\n");
+    const std::string text = platform::fromUtf8(
+        "hegymászó\r\nEdit1_Új Kft.\r\nNumEdit1_0\r\nNumEdit2_0\r\nRadio1_x\r\nEdit8_y\r\n");
     writeSaveFile(QByteArray::fromStdString(w.RijndaelCipher1.EncryptText(text)));
     loadWith(u("titok"));
     EXPECT_EQ(lastDialog().text, u("'x' is not a valid integer value."));
