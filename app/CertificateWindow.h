@@ -59,9 +59,10 @@ public:
     // Save's work after the question: the form text composed in the second line buffer,
     // encrypted with the pass phrase, replaces the file at path (or the old file stays whole).
     void SaveFormText(const QString& path, std::string_view passphrase);
-    // Load's work without its dialogs: the file at path decrypted with the pass phrase. Damaged
-    // files raise the cipher's and the form text's errors.
-    enum class LoadResult { Loaded, NoSaveFile, WrongPassphrase };
+    // Load's work without its dialogs: the file at path decrypted with the pass phrase. A file
+    // whose cipher text or form text Save could not have written is Damaged and sets no field;
+    // malformed Base64 and a file too short raise the cipher's errors.
+    enum class LoadResult { Loaded, NoSaveFile, WrongPassphrase, Damaged };
     LoadResult LoadFormFile(const QString& path, std::string_view passphrase);
 
     // Print: computes the certificate identifier from the employee's name, prepares the template

@@ -8,15 +8,19 @@
 #include "app/Startup.h"
 #include "app/TextOverflowMessage.h"
 #include "controls/Edit.h"
+#include "controls/NumEdit.h"
 #include "crypto/SecureWipe.h"
 #include "platform/Cp1250.h"
 #include "platform/Error.h"
+#include "platform/Files.h"
 #include "preview/PrintJob.h"
+#include "preview/PrintSpooler.h"
 #include "preview/Printers.h"
 #include "preview/ReportPages.h"
 
 #include <QCommandLineParser>
 #include <QLineEdit>
+#include <cerrno>
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -37,6 +41,24 @@ std::string local(const char* utf8) {
 // The window's pass phrase question takes at most this many characters.
 constexpr qsizetype kMaxPassphrase = 255;
 
+// One line of standard input, read byte by byte: the C library's buffer for standard input would
+// keep the pass phrase until the program ends. A room made once, so that growing leaves no copy.
+std::string readLineUnbuffered() {
+    std::string line;
+    line.reserve(4096);
+    char c = 0;
+    while (line.size() < line.capacity()) {
+        const ssize_t n = ::read(STDIN_FILENO, &c, 1);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0 || c == '\n')
+            break;
+        line.push_back(c);
+    }
+    c = 0;
+    return line;
+}
+
 // One line from the input as code page 1250 bytes; typed at a terminal it is asked for and not
 // echoed. A pass phrase the window could not have taken is refused: one with characters outside
 // the code page (the window's edits refuse them) or, for a save, longer than its question allows.
@@ -51,15 +73,23 @@ std::string readPassphrase(std::istream& input, std::ostream& err, bool forSave)
         tcsetattr(STDIN_FILENO, TCSANOW, &quiet);
     }
     std::string line;
-    std::getline(input, line);
+    if (&input == &std::cin)
+        line = readLineUnbuffered();
+    else
+        std::getline(input, line);
     if (terminal) {
         tcsetattr(STDIN_FILENO, TCSANOW, &saved);
         err << '\n';
     }
     if (!line.empty() && line.back() == '\r')
         line.pop_back();
-    const QString unicode = QString::fromLocal8Bit(line);
+    QString unicode = QString::fromLocal8Bit(line);
     crypto::secureWipe(line);
+    // The Unicode copy is scrubbed too, however this ends.
+    struct Scrubbed {
+        QString& text;
+        ~Scrubbed() { text.fill(QChar(0)); }
+    } scrubbed{unicode};
     if (!platform::isCp1250Representable(unicode))
         throw platform::Error(platform::fromUtf8(
             "A jelszó olyan betűt tartalmaz, amely a közép-európai kódlapon nincs (the pass "
@@ -78,19 +108,6 @@ struct Passphrase {
     std::string text;
     ~Passphrase() { crypto::secureWipe(text); }
 };
-
-void setField(TForm1& window, const QString& name, const QString& value) {
-    auto* edit = qobject_cast<QLineEdit*>(window.FindComponent(name.toStdString()));
-    if (!edit || name.contains('_'))
-        throw platform::Error(platform::toCp1250(
-            QString::fromUtf8("Nincs ilyen mező (no such field): %1").arg(name)));
-    if (!platform::isCp1250Representable(value))
-        throw platform::Error(platform::toCp1250(
-            QString::fromUtf8("A(z) %1 mező értéke nem írható le a közép-európai kódlappal "
-                              "(the value of %1 has characters outside code page 1250)")
-                .arg(name)));
-    edit->setText(value);
-}
 
 } // namespace
 
@@ -117,6 +134,25 @@ std::optional<HeadlessRequest> ParseCommandLine(const QStringList& arguments, QS
     if (!parser.parse(arguments)) {
         error = parser.errorText();
         return std::nullopt;
+    }
+    // Every option but --field is given once: a second one would silently win over the first.
+    QStringList seen;
+    for (QString name : parser.optionNames()) {
+        if (name == QLatin1String("h"))
+            name = QStringLiteral("help");
+        if (name != QLatin1String("field") && seen.contains(name)) {
+            error = QStringLiteral("--%1 is given more than once").arg(name);
+            return std::nullopt;
+        }
+        seen << name;
+    }
+    // An empty name would quietly mean something else: no save file, the default printer.
+    for (const QCommandLineOption* option : {&pdf, &printer, &load, &batch, &pdfDir}) {
+        if (parser.isSet(*option) && parser.value(*option).isEmpty()) {
+            error = QStringLiteral("--%1 needs a %2")
+                        .arg(option->names().constFirst(), option->valueName());
+            return std::nullopt;
+        }
     }
     HeadlessRequest request;
     request.help = parser.isSet(help);
@@ -151,9 +187,64 @@ std::optional<HeadlessRequest> ParseCommandLine(const QStringList& arguments, QS
         error = QStringLiteral("say what to do: --pdf OUT.pdf, --print or --save (see --help)");
     else if (!request.printer.isEmpty() && !request.print)
         error = QStringLiteral("--printer goes with --print");
+    else if (!request.pdfFile.isEmpty() && !request.loadFile.isEmpty() &&
+             platform::resolvedFilePath(request.pdfFile) ==
+                 platform::resolvedFilePath(request.loadFile))
+        error = QStringLiteral("--pdf would overwrite the save file that --load reads");
+    else if (!request.pdfFile.isEmpty() && !request.batchFile.isEmpty() &&
+             platform::resolvedFilePath(request.pdfFile) ==
+                 platform::resolvedFilePath(request.batchFile))
+        error = QStringLiteral("--pdf would overwrite the table that --batch reads");
     if (!error.isEmpty())
         return std::nullopt;
     return request;
+}
+
+namespace {
+
+// An amount as the numeric edit takes it when typed: a blank typed there only regroups the digits
+// (the group separator of the regional settings may be another space, as the non-breaking one of
+// Hungarian).
+QString typedAmount(QString value) {
+    return value.remove(QLatin1Char(' '));
+}
+
+} // namespace
+
+// A line break would break the certificate's line; a character outside the code page could not be
+// saved.
+std::string FieldError(const TForm1& window, const QString& name, const QString& value) {
+    auto* edit = qobject_cast<QLineEdit*>(window.FindComponent(name.toStdString()));
+    if (!edit || name.contains('_'))
+        return platform::toCp1250(
+            QString::fromUtf8("Nincs ilyen mező (no such field): %1").arg(name));
+    if (!platform::isFieldText(value))
+        return platform::toCp1250(
+            QString::fromUtf8("A(z) %1 mező értéke nem írható be: vezérlőkaraktert vagy a "
+                              "közép-európai kódlapon kívüli betűt tartalmaz (the value of %1 has "
+                              "control characters or characters outside code page 1250)")
+                .arg(name));
+    auto* amount = qobject_cast<controls::TNumEdit*>(edit);
+    if (amount && !value.isEmpty()) {
+        try {
+            amount->ParseNumber(typedAmount(value));
+        } catch (const platform::Error&) {
+            return platform::toCp1250(
+                QString::fromUtf8("A(z) %1 mező értéke nem szám (the value of %1 is no number): %2")
+                    .arg(name, value));
+        }
+    }
+    return {};
+}
+
+void SetField(TForm1& window, const QString& name, const QString& value) {
+    QObject* field = window.FindComponent(name.toStdString());
+    // An amount emptied reads as 0, as when its digits are deleted in the window: the numeric
+    // edit never holds an empty text.
+    if (auto* amount = qobject_cast<controls::TNumEdit*>(field))
+        amount->EnterText(typedAmount(value));
+    else
+        qobject_cast<QLineEdit*>(field)->setText(value);
 }
 
 QString HelpText() {
@@ -185,8 +276,10 @@ folder, else in the user's data folder: ~/.local/share/kf2718/ ($XDG_DATA_HOME/k
 Fields: Edit1 employer's name, Edit2 employer's address, Edit3 employee's name,
 Edit6 maiden name, Edit7 employee's address, Edit4 position, Edit5 employed since,
 NumEdit1 average net income of the last 3 months, NumEdit2 family allowance.
-Values must be writable in code page 1250 (Central European). Exit status: 0 done,
-1 loading, saving, preparing, exporting or printing failed, 2 wrong arguments.
+Values must be writable in code page 1250 (Central European), without control characters;
+the amounts are numbers, shown as the window shows them. Each option but --field is given
+once. Exit status: 0 done, 1 loading, saving, preparing, exporting or printing failed,
+2 wrong arguments or field values.
 
 The table of --batch is CSV as spreadsheets save it: UTF-8 or Windows-1250, "," or ";"
 between the cells, quotes around cells that hold them. Its first row names the columns:
@@ -227,8 +320,11 @@ különben a felhasználó adatmappájában: ~/.local/share/kf2718/ ($XDG_DATA_H
 
 Mezők: Edit1 munkáltató neve, Edit2 munkáltató címe, Edit3 munkavállaló neve, Edit6 leánykori
 név, Edit7 munkavállaló címe, Edit4 beosztás, Edit5 mióta áll alkalmazásban, NumEdit1 az utolsó
-3 havi nettó jövedelem átlaga, NumEdit2 családi pótlék összege. Kilépési kód: 0 kész, 1 a
-betöltés, mentés, előkészítés, PDF-be írás vagy nyomtatás nem sikerült, 2 hibás kapcsolók.
+3 havi nettó jövedelem átlaga, NumEdit2 családi pótlék összege. Az értékek a közép-európai
+kódlap betűiből állnak, vezérlőkarakter nélkül; az összegek számok, az ablak alakjában jelennek
+meg. A --field kivételével minden kapcsoló egyszer adható meg. Kilépési kód: 0 kész, 1 a
+betöltés, mentés, előkészítés, PDF-be írás vagy nyomtatás nem sikerült, 2 hibás kapcsolók
+vagy mezőértékek.
 
 A --batch táblázata CSV, ahogy a táblázatkezelők mentik: UTF-8 vagy Windows-1250, a cellák
 között "," vagy ";". Az első sor az oszlopok neve: a fenti mezőnevek vagy magyar nevük
@@ -242,7 +338,11 @@ ilyenkor semmit sem ír ki.
 int RunHeadless(const HeadlessRequest& request, std::istream& passphraseInput, std::ostream& out,
                 std::ostream& err) {
     if (request.help) {
-        out << HelpText().toLocal8Bit().toStdString();
+        out << HelpText().toLocal8Bit().toStdString() << std::flush;
+        if (!out) {
+            err << local("kf2718: a leírás nem írható ki (the help text could not be written)\n");
+            return 1;
+        }
         return 0;
     }
     if (!request.batchFile.isEmpty())
@@ -250,6 +350,18 @@ int RunHeadless(const HeadlessRequest& request, std::istream& passphraseInput, s
     try {
         Forms forms = CreateForms();
         TForm1& window = *forms.form1;
+        // Argument errors that need the window: found before anything is read or written.
+        for (const auto& [name, value] : request.fields) {
+            if (const std::string error = FieldError(window, name, value); !error.empty()) {
+                err << "kf2718: " << local(error) << '\n';
+                return 2;
+            }
+        }
+        if (!request.pdfFile.isEmpty() && platform::resolvedFilePath(request.pdfFile) ==
+                                              platform::resolvedFilePath(window.SaveFilePath())) {
+            err << "kf2718: --pdf would overwrite the save file\n";
+            return 2;
+        }
         // One pass phrase serves both: a loaded save is saved again under the same one.
         Passphrase passphrase;
         if (!request.loadFile.isEmpty() || request.save)
@@ -266,9 +378,13 @@ int RunHeadless(const HeadlessRequest& request, std::istream& passphraseInput, s
                 err << local("Hibás jelszó! (wrong pass phrase)\n");
                 return 1;
             }
+            if (result == TForm1::LoadResult::Damaged) {
+                err << local("A mentés sérült, nem tölthető be. (the save file is damaged)\n");
+                return 1;
+            }
         }
         for (const auto& [name, value] : request.fields)
-            setField(window, name, value);
+            SetField(window, name, value);
         if (request.save) {
             window.ComposeFormText();
             window.SaveFormText(window.SaveFilePath(), passphrase.text);
@@ -288,6 +404,10 @@ int RunHeadless(const HeadlessRequest& request, std::istream& passphraseInput, s
                 WritePreparedPagesToPdf(report, request.pdfFile,
                                         CertificatePdfTitle(window.Edit3->text()));
             if (request.print) {
+                // No scheduler, or one that does not answer, is said as such, not as "no such
+                // printer", and before anything waits on it.
+                if (const auto problem = preview::spoolerProblem())
+                    throw platform::Error(*problem);
                 preview::TrpPrinters& printers = preview::TrpPrinters::Instance();
                 if (!request.printer.isEmpty() &&
                     printers.IndexOf(platform::toCp1250(request.printer)) < 0)

@@ -7,10 +7,13 @@
 #include <istream>
 #include <optional>
 #include <ostream>
+#include <string>
 #include <utility>
 #include <vector>
 
 namespace app {
+
+class TForm1;
 
 struct HeadlessRequest {
     bool help = false;
@@ -42,9 +45,17 @@ std::optional<HeadlessRequest> ParseCommandLine(const QStringList& arguments, QS
 // The text of --help, in English and Hungarian.
 QString HelpText();
 
+// Why the window's field cannot take the value, as its edits refuse what they cannot hold (code
+// page 1250; empty when it can): no such field, characters outside the code page or control
+// characters, an amount that is no number.
+std::string FieldError(const TForm1& window, const QString& name, const QString& value);
+// Sets a field that FieldError accepts; amounts are entered as the numeric edit enters them.
+void SetField(TForm1& window, const QString& name, const QString& value);
+
 // Carries out the request (a QApplication exists): load, set the fields, save, then export and
 // print; or the batch of --batch. Messages go to err; the exit status is 0 on success, 1 when
-// loading, saving, preparing, exporting or printing failed.
+// loading, saving, preparing, exporting or printing failed (or the help text could not be
+// written), 2 when a field cannot take its value or the PDF would overwrite the save file.
 int RunHeadless(const HeadlessRequest& request, std::istream& passphraseInput, std::ostream& out,
                 std::ostream& err);
 

@@ -9,8 +9,11 @@
 #include "platform/Error.h"
 
 #include <QLineEdit>
+#include <algorithm>
+#include <optional>
 #include <string>
 #include <typeinfo>
+#include <utility>
 
 namespace app {
 namespace {
@@ -38,33 +41,34 @@ void setTextOf(QLineEdit* edit, const std::string& value) {
     edit->setText(platform::toUnicode(value));
 }
 
-// The first pass: every kind the component is of, or derives from, adds its lines, in this order.
-void addLinesOf(QObject* c, TRichEdit& buffer) {
+// The first pass: every kind the component is of, or derives from, gives its lines, in this order.
+template <class Add>
+void linesOf(QObject* c, Add&& add) {
     const std::string prefix = nameOf(c) + "_";
     if (auto* e = qobject_cast<TEdit*>(c))
-        buffer.Add(prefix + textOf(e));
+        add(prefix + textOf(e));
     if (auto* e = qobject_cast<TStyledLUEdit*>(c))
-        buffer.Add(prefix + textOf(e));
+        add(prefix + textOf(e));
     if (auto* e = qobject_cast<TNumEdit*>(c))
-        buffer.Add(prefix + textOf(e));
+        add(prefix + textOf(e));
     if (auto* e = qobject_cast<TStyledEdit*>(c))
-        buffer.Add(prefix + textOf(e));
+        add(prefix + textOf(e));
     if (auto* e = qobject_cast<TRichEdit*>(c))
-        buffer.Add(prefix + e->Text());
+        add(prefix + e->Text());
     if (auto* e = qobject_cast<TUiMaskEdit*>(c))
-        buffer.Add(prefix + textOf(e));
+        add(prefix + textOf(e));
     if (auto* g = qobject_cast<TUiRadioGroup*>(c))
-        buffer.Add(prefix + std::to_string(g->ItemIndex()));
+        add(prefix + std::to_string(g->ItemIndex()));
     if (auto* b = qobject_cast<TUiCheckBox*>(c))
-        buffer.Add(prefix + (b->isChecked() ? "i" : "n"));
+        add(prefix + (b->isChecked() ? "i" : "n"));
     if (auto* g = qobject_cast<TStyledStringGrid*>(c))
         for (int col = 1; col < g->ColCount(); ++col)
             for (int row = 1; row < g->RowCount(); ++row)
-                buffer.Add(prefix + "[" + std::to_string(col) + "," + std::to_string(row) + "]" +
-                           g->Cell(col, row));
+                add(prefix + "[" + std::to_string(col) + "," + std::to_string(row) + "]" +
+                    g->Cell(col, row));
     if (auto* g = qobject_cast<TUiCheckGroup*>(c))
         for (int k = 0; k < g->Count(); ++k)
-            buffer.Add(prefix + "[" + std::to_string(k) + "]" + (g->Checked(k) ? "i" : "n"));
+            add(prefix + "[" + std::to_string(k) + "]" + (g->Checked(k) ? "i" : "n"));
 }
 
 bool sameNameIgnoringCase(std::string_view a, std::string_view b) {
@@ -148,7 +152,7 @@ void ComposeFormText(const std::vector<QObject*>& components, TRichEdit& first, 
     first.Clear();
     second.Clear();
     for (QObject* c : components)
-        addLinesOf(c, first);
+        linesOf(c, [&](const std::string& line) { first.Add(line); });
     second.Add(kFormTextMarker);
 
     std::string lastName;
@@ -164,6 +168,68 @@ void ComposeFormText(const std::vector<QObject*>& components, TRichEdit& first, 
             second.Add("$" + lastName + "_" + line);
         }
     }
+}
+
+bool IsWellFormedFormText(const std::vector<QObject*>& components, std::string_view text) {
+    // The lines Save can write, in its order, whether the component holds several lines, and
+    // whether Save always writes it: a numeric edit always holds a number (its text is never
+    // empty), so a save without its line has lost it.
+    struct Slot {
+        std::string name;
+        bool multiLine;
+        bool alwaysWritten;
+        bool seen = false;
+    };
+    std::vector<Slot> lines;
+    for (QObject* c : components)
+        linesOf(c, [&](const std::string&) {
+            lines.push_back({nameOf(c), exactly<TRichEdit>(c) != nullptr,
+                             qobject_cast<TNumEdit*>(c) != nullptr});
+        });
+
+    constexpr std::string_view lineEnd = "\r\n";
+    if (!text.ends_with(lineEnd))
+        return false;
+    const auto holdable = [](char c) { return platform::isFieldCharacter(platform::toUnicode(c)); };
+    size_t next = 0; // the first slot that a further field line may take
+    std::optional<size_t> current;
+    bool marker = true;
+    for (size_t start = 0; start < text.size();) {
+        const size_t end = text.find(lineEnd, start);
+        const std::string_view line = text.substr(start, end - start);
+        start = end + lineEnd.size();
+        if (!std::all_of(line.begin(), line.end(), holdable))
+            return false; // a lone CR or LF is a control character as well
+        if (std::exchange(marker, false)) {
+            if (line != kFormTextMarker)
+                return false;
+            continue;
+        }
+        const bool continuation = line.starts_with('$');
+        const std::string_view body = continuation ? line.substr(1) : line;
+        const size_t p = body.find('_');
+        // Save drops a line whose value is empty.
+        if (p == std::string_view::npos || p == 0 || p + 1 == body.size())
+            return false;
+        const std::string_view name = body.substr(0, p);
+        if (continuation) {
+            // The further lines of a multi-line value carry the name of the line kept before them.
+            const bool multiLineFollows =
+                current && std::any_of(lines.begin() + static_cast<ptrdiff_t>(*current),
+                                       lines.end(), [](const Slot& s) { return s.multiLine; });
+            if (!multiLineFollows || !sameNameIgnoringCase(lines[*current].name, name))
+                return false;
+            continue;
+        }
+        while (next < lines.size() && !sameNameIgnoringCase(lines[next].name, name))
+            ++next;
+        if (next == lines.size())
+            return false;
+        lines[next].seen = true;
+        current = next++;
+    }
+    return std::all_of(lines.begin(), lines.end(),
+                       [](const Slot& s) { return s.seen || !s.alwaysWritten; });
 }
 
 void RestoreFormText(const std::vector<QObject*>& components, const TRichEdit& second) {

@@ -20,9 +20,13 @@ namespace {
 
 constexpr int kHungarian = 10;
 
+// Far more than any form's save file (a few hundred bytes): a larger file is not a save.
+constexpr size_t kLargestSave = 1 << 20;
+
 // Both messages end in eleven blanks and a full stop, as the users know them.
 const std::string kNoSave = platform::fromUtf8("Nincs mentés!           .");
 const std::string kWrongPassphrase = platform::fromUtf8("Hibás jelszó!           .");
+const std::string kDamaged = platform::fromUtf8("A mentés sérült, nem tölthető be.");
 
 // Scrubs a pass phrase from memory when the command ends, however it ends.
 struct Passphrase {
@@ -74,6 +78,9 @@ void TForm1::Kitltttrlapbetltse1Click() {
     case LoadResult::WrongPassphrase:
         controls::LangShowMessage(kWrongPassphrase);
         break;
+    case LoadResult::Damaged:
+        controls::LangShowMessage(kDamaged);
+        break;
     case LoadResult::Loaded:
         break;
     }
@@ -82,18 +89,31 @@ void TForm1::Kitltttrlapbetltse1Click() {
 TForm1::LoadResult TForm1::LoadFormFile(const QString& path, std::string_view passphrase) {
     if (!QFileInfo::exists(path))
         return LoadResult::NoSaveFile;
-    const std::string content = platform::readWholeFile(path);
+    const std::string content = platform::readWholeFile(path, kLargestSave);
     controls::TRichEdit& buffer = *form3_->RichEdit4;
     buffer.SetText(content);
     RijndaelCipher1.SetKeyFromPassphrase(passphrase);
     // A line break that an editor added at the end of the file is not part of the Base64 text.
-    std::string formText = RijndaelCipher1.DecryptText(crypto::withoutFinalLineBreak(content));
+    bool asWritten = false;
+    std::string formText =
+        RijndaelCipher1.DecryptText(crypto::withoutFinalLineBreak(content), asWritten);
     buffer.SetText(formText);
-    crypto::secureWipe(formText);
+    // The decrypted form text leaves the buffer when the command ends, however it ends.
+    struct Wiped {
+        controls::TRichEdit& buffer;
+        ~Wiped() { buffer.Clear(); }
+    } wiped{buffer};
+    LoadResult result = LoadResult::Loaded;
+    // A damaged first block cannot be told from a wrong pass phrase; a damage further on shows in
+    // the cipher text's or the form text's shape, before any field is touched.
     if (buffer.Count() == 0 || buffer.Line(0) != kFormTextMarker)
-        return LoadResult::WrongPassphrase;
-    RestoreFormText();
-    return LoadResult::Loaded;
+        result = LoadResult::WrongPassphrase;
+    else if (!asWritten || !IsWellFormedFormText(Components(), formText))
+        result = LoadResult::Damaged;
+    crypto::secureWipe(formText);
+    if (result == LoadResult::Loaded)
+        RestoreFormText();
+    return result;
 }
 
 } // namespace app

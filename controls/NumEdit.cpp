@@ -155,6 +155,13 @@ void TNumEdit::SetValue(long double value) {
         QLineEdit::setText(formatted);
 }
 
+void TNumEdit::EnterText(const QString& text) {
+    long double value = ParseNumber(text);
+    if (minValue_ != 0 || maxValue_ != 0)
+        value = std::clamp(value, minValue_, maxValue_);
+    QLineEdit::setText(FormatNumber(value));
+}
+
 void TNumEdit::SetColor(platform::TColor color) {
     color_ = color;
     if (isEnabled())

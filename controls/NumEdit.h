@@ -43,6 +43,9 @@ public:
 
     long double Value() const;
     void SetValue(long double value);
+    // A whole amount entered at once, as the box leaves a typed one: parsed (ConvertError when it
+    // is no number), held to the range and shown in the box's number format.
+    void EnterText(const QString& text);
 
     platform::TColor Color() const { return color_; }
     void SetColor(platform::TColor color);

@@ -3,11 +3,19 @@
 
 #include "platform/Files.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace controls {
 
 TRichEdit::TRichEdit(QWidget* parent) : QWidget(parent) {}
 
 void TRichEdit::Clear() {
+    // The buffer carries the decrypted form text: its bytes are overwritten before they are freed.
+    for (std::string& line : lines_) {
+        line.resize(line.capacity()); // within the capacity: the whole buffer, no reallocation
+        explicit_bzero(line.data(), line.size());
+    }
     lines_.clear();
 }
 
@@ -36,7 +44,11 @@ std::string TRichEdit::Text() const {
 }
 
 void TRichEdit::SetText(std::string_view text) {
-    lines_.clear();
+    Clear();
+    // Room for every line at once: growing would move short lines and leave copies behind.
+    lines_.reserve(static_cast<size_t>(std::count_if(
+                       text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; })) +
+                   1);
     if (!text.empty())
         Add(text);
 }

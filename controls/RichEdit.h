@@ -16,6 +16,7 @@ class TRichEdit : public QWidget {
 public:
     explicit TRichEdit(QWidget* parent = nullptr);
 
+    // Overwrites the lines' bytes before it lets them go: the buffer carries decrypted text.
     void Clear();
     // A text holding line breaks (CR LF, LF or CR) becomes several lines; a final line break opens
     // no further line.

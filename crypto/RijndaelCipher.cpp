@@ -102,6 +102,11 @@ std::string TRijndaelCipher::EncryptText(std::string_view text) const {
 }
 
 std::string TRijndaelCipher::DecryptText(std::string_view base64) const {
+    bool asWritten = false;
+    return DecryptText(base64, asWritten);
+}
+
+std::string TRijndaelCipher::DecryptText(std::string_view base64, bool& asWritten) const {
     const auto k = key();
     WipedBytes blocks(decodeBase64(base64));
     if (blocks.size() < blockSize)
@@ -109,10 +114,14 @@ std::string TRijndaelCipher::DecryptText(std::string_view base64) const {
     // Bytes after the last whole block are ignored.
     const size_t n = blocks.size() / blockSize;
     const auto whole = blocks.span().first(n * blockSize);
+    const bool canonical = blocks.size() % blockSize == 0 && encodeBase64(whole) == base64;
     aesEcb(AesDirection::decrypt, k, whole);
     // The encrypter never writes a count above 15; a wrong key can, and must still give only bytes
     // of the last block.
     const size_t count = std::min<size_t>(whole.back(), blockSize - 1);
+    const auto fill = whole.last(blockSize).subspan(count, blockSize - 1 - count);
+    asWritten = canonical && whole.back() < blockSize &&
+                std::all_of(fill.begin(), fill.end(), [](uint8_t b) { return b == 0; });
     return std::string(reinterpret_cast<const char*>(whole.data()), (n - 1) * blockSize + count);
 }
 

@@ -44,6 +44,11 @@ public:
     // ECipherException "Invalid file format" below 16 bytes. A wrong key is not an error; it gives
     // meaningless bytes that the caller recognises by content.
     std::string DecryptText(std::string_view base64) const;
+    // The same, also telling whether the cipher text is exactly what EncryptText writes for the
+    // decrypted text: the Base64 in its one canonical form, whole blocks only, and a last block
+    // whose count is at most 15 with only zeros after the counted bytes. A damaged save file rarely
+    // is; a wrong key never gives such a last block but once in a few thousand.
+    std::string DecryptText(std::string_view base64, bool& asWritten) const;
 
 private:
     std::span<const uint8_t> key() const;

@@ -3,6 +3,7 @@
 
 #include <QHash>
 #include <QStringDecoder>
+#include <algorithm>
 #include <array>
 
 namespace platform {
@@ -55,6 +56,14 @@ bool isCp1250Representable(QStringView text) {
         if (!isCp1250Representable(c))
             return false;
     return true;
+}
+
+bool isFieldCharacter(QChar c) {
+    return c.category() != QChar::Other_Control && isCp1250Representable(c);
+}
+
+bool isFieldText(QStringView text) {
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return isFieldCharacter(c); });
 }
 
 char toCp1250(QChar c) {

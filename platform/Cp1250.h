@@ -22,4 +22,9 @@ std::string fromUtf8(std::string_view utf8);
 bool isCp1250Representable(QChar c);
 bool isCp1250Representable(QStringView text);
 
+// What a field of the window can hold: characters of the code page that are not control
+// characters. The code page's undefined bytes decode to C1 controls, so they are refused too.
+bool isFieldCharacter(QChar c);
+bool isFieldText(QStringView text);
+
 } // namespace platform

@@ -376,8 +376,12 @@ void TrpPreviewForm::applyButtonOptions(const report::TrpPreviewOptions& options
 }
 
 void TrpPreviewForm::PrintBClick() {
-    if (!Preview->Services().HasRealPrinters()) {
-        QMessageBox box(QMessageBox::Critical, text("mbError"), text("clNoPrinters"),
+    const PreviewServices& services = Preview->Services();
+    if (!services.HasRealPrinters()) {
+        // "No printer installed" would be wrong when the print service is only not there.
+        const std::string reason = services.NoPrinterReason ? services.NoPrinterReason() : "";
+        QMessageBox box(QMessageBox::Critical, text("mbError"),
+                        reason.empty() ? text("clNoPrinters") : platform::toUnicode(reason),
                         QMessageBox::Ok, this);
         box.exec();
         return;

@@ -3,6 +3,7 @@
 
 #include "preview/Preview.h"
 #include "preview/PrintJob.h"
+#include "preview/PrintSpooler.h"
 #include "preview/Printers.h"
 #include "preview/ReportPages.h"
 
@@ -19,6 +20,7 @@ PreviewServices systemPreviewServices(std::function<void(const std::string&)> sh
         RunPrintJob(pages);
     };
     services.ShowError = std::move(showError);
+    services.NoPrinterReason = [] { return spoolerProblem().value_or(std::string()); };
     return services;
 }
 

@@ -22,6 +22,9 @@ struct PreviewServices {
     std::function<void(TrpPreview& view)> RunPrintJob;
     // Shows the message (code page 1250) of a command that failed; the program goes on.
     std::function<void(const std::string& message)> ShowError;
+    // Why no real printer is listed when the print service is not running or does not answer
+    // (code page 1250); empty when it answers. Not set: nothing more to say.
+    std::function<std::string()> NoPrinterReason;
 };
 
 // The system's printers (TrpPrinters::Instance()) and RunPrintJob over the view's report, with

@@ -17,6 +17,10 @@ struct InstalledPrinter {
     QString location; // where the printer stands, as its administrator described it
 };
 
+// The user's message (code page 1250) when no scheduler runs or it does not answer in a few
+// seconds; nothing when it answers.
+std::optional<std::string> spoolerProblem();
+
 // In the spooler's order; empty when no scheduler answers.
 std::vector<InstalledPrinter> installedPrinters();
 // The user's default printer; empty when there is none.
@@ -44,8 +48,9 @@ struct SpoolOptions {
     int resolution = 0;  // dots per inch the job was drawn for; 0: the queue's default
 };
 
-// Hands a finished PDF file to the queue, which copies it before this returns. Returns the
-// spooler's reason (code page 1250) when it did not accept the job.
+// Hands a finished PDF file to the queue and follows the job until the scheduler holds the whole
+// document; no wait lasts more than a few seconds. Returns the reason (code page 1250) when the
+// job did not get there, and then cancels what was sent.
 std::optional<std::string> spoolPdfFile(const QString& printer, const QString& pdfPath,
                                         const std::string& title, const SpoolOptions& options);
 

@@ -15,7 +15,6 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QTemporaryFile>
 #include <cmath>
 #include <cstdlib>
 #include <utility>
@@ -195,16 +194,16 @@ void TrpPrinter::StartDocument() {
         case PrintQueueState::Ready:
             break;
         }
-        // No ".pdf" suffix, which would switch Qt from the printer's engine to its plain PDF
-        // writer.
-        QTemporaryFile spool(QDir::tempPath() + QStringLiteral("/kf-print-XXXXXX"));
-        spool.setAutoRemove(false);
-        if (!spool.open())
-            failFile(spool.fileTemplate());
-        spoolFile_ = spool.fileName();
+        // "/proc/self/fd/N" has no ".pdf" suffix, which would switch Qt from the printer's engine
+        // to its plain PDF writer.
+        spool_ = std::make_unique<platform::UnnamedFile>(QDir::tempPath());
+        if (!spool_->isOpen()) {
+            spool_.reset();
+            failFile(QDir::tempPath());
+        }
     }
     record_->setDocName(platform::toUnicode(Title));
-    record_->setOutputFileName(OutputFile.isEmpty() ? spoolFile_ : OutputFile);
+    record_->setOutputFileName(OutputFile.isEmpty() ? spool_->path() : OutputFile);
     painter_ = std::make_unique<QPainter>();
     media_.clear();
     printing_ = true;
@@ -243,19 +242,19 @@ void TrpPrinter::FinishDocument() {
     const QString target = record_->outputFileName();
     const bool began = painter_->isActive();
     const bool written = endPainting();
-    if (spoolFile_.isEmpty()) {
+    if (!spool_) {
         if (!written)
             failFile(target);
         return;
     }
-    const QString spool = std::exchange(spoolFile_, QString());
+    const std::unique_ptr<platform::UnnamedFile> document = std::move(spool_);
+    const QString spool = document->path();
     std::optional<std::string> refused;
     if (!written)
         refused = platform::toCp1250(QStringLiteral("Cannot create file \"%1\"").arg(spool));
     else if (began)
         refused =
             spoolPdfFile(queueName_, spool, Title, {copies_, false, media_, duplex_, resolutionX_});
-    QFile::remove(spool);
     if (refused)
         fail("A nyomtatási feladat nem jutott el a(z) \"%s\" nyomtatóhoz", name_, *refused);
 }
@@ -264,12 +263,7 @@ void TrpPrinter::AbortDocument() {
     if (!printing_)
         return;
     endPainting();
-    discardSpoolFile();
-}
-
-void TrpPrinter::discardSpoolFile() {
-    if (!spoolFile_.isEmpty())
-        QFile::remove(std::exchange(spoolFile_, QString()));
+    spool_.reset();
 }
 
 void TrpPrinter::ShowPrinterProperties() {

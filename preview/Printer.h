@@ -5,6 +5,7 @@
 // vector engine into a PDF (a temporary file, or the output file when printing to a file) and,
 // when finished, handed to the spooler; aborting discards it, so nothing of an aborted job is
 // printed. Failures of the spooler are reported as exceptions (platform::Error) with the reason.
+#include "platform/UnnamedFile.h"
 #include "preview/CustomPrinter.h"
 
 #include <memory>
@@ -55,13 +56,13 @@ private:
     void layOut(const QPageSize& size, report::TrpPageOrientation orientation);
     // Ends the painter and the document; false when a begun document could not be written.
     bool endPainting();
-    void discardSpoolFile();
 
     QString queueName_;
     std::unique_ptr<QPrinter> record_;
     std::unique_ptr<QPainter> painter_;
     std::unique_ptr<TrpPrinterCanvas> canvas_;
-    QString spoolFile_; // the temporary document while printing to the spooler
+    // The document while printing to the spooler: unnamed, so that it dies with the process.
+    std::unique_ptr<platform::UnnamedFile> spool_;
     int copies_ = 1;
     int duplex_ = 1;
     QString media_; // the first page's paper, named for the spooler

@@ -6,17 +6,22 @@
 #include "app/Startup.h"
 #include "controls/Edit.h"
 #include "controls/NumEdit.h"
+#include "support/FaultProxy.h"
 #include "support/ModalAnswerer.h"
 #include "support/PrintQueue.h"
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
 
@@ -169,7 +174,10 @@ TEST_F(CommandLine, TextThatDoesNotFitFailsTheExportUnlessAllowed) {
         "NumEdit2=12 000"};
     const ProgramRun refused = kf2718(fields + QStringList{"--pdf", pdf});
     EXPECT_EQ(refused.exitCode, 1);
-    EXPECT_TRUE(refused.err.contains(QString::fromUtf8("A családi pótlék összege: 12 000 Ft.")))
+    // The amount comes out with the regional group separator (a no-break space in hu_HU).
+    EXPECT_TRUE(QString(refused.err)
+                    .replace(QChar(0xA0), u' ')
+                    .contains(QString::fromUtf8("A családi pótlék összege: 12 000 Ft.")))
         << refused.err.toStdString();
     EXPECT_TRUE(refused.err.contains("--allow-overflow"));
     EXPECT_FALSE(QFile::exists(pdf));
@@ -240,10 +248,12 @@ TEST_F(UnpackedCopy, SaveWritesTheOneSaveFileThatTheWindowLoads) {
     EXPECT_EQ(QFile::permissions(save) & 0x0077, 0);
 
     // Loaded, changed and saved again under the same pass phrase, then exported from it.
-    ASSERT_EQ(kf2718({"--load", save, "--field", "Edit4=könyvelő", "--save"},
-                     QString::fromUtf8("Titok ő\n").toUtf8())
-                  .exitCode,
-              0);
+    // An amount emptied reads as 0, as in the window, so the save keeps the shape Load accepts.
+    ASSERT_EQ(
+        kf2718({"--load", save, "--field", "Edit4=könyvelő", "--field", "NumEdit2=", "--save"},
+               QString::fromUtf8("Titok ő\n").toUtf8())
+            .exitCode,
+        0);
     app::Forms forms = app::CreateForms();
     forms.form1->SetSaveFolder(folder.path());
     ModalAnswerer dialogs;
@@ -251,7 +261,9 @@ TEST_F(UnpackedCopy, SaveWritesTheOneSaveFileThatTheWindowLoads) {
     forms.form1->Kitltttrlapbetltse1->trigger();
     EXPECT_EQ(forms.form1->Edit3->text(), QString::fromUtf8("Szabó Éva"));
     EXPECT_EQ(forms.form1->Edit4->text(), QString::fromUtf8("könyvelő"));
-    EXPECT_EQ(forms.form1->NumEdit1->text(), QString::fromUtf8("123 456"));
+    // The amount as the numeric edit shows it (the group separator of the regional settings).
+    EXPECT_EQ(forms.form1->NumEdit1->text(), forms.form1->NumEdit1->FormatNumber(123456));
+    EXPECT_EQ(forms.form1->NumEdit2->text(), QStringLiteral("0"));
 }
 
 // Save refuses what the window's question could not have taken, and the old save stays.
@@ -305,11 +317,65 @@ TEST_F(CommandLine, WrongArgumentsAndFieldsAreReportedWithoutOutput) {
     EXPECT_EQ(kf2718({"--pdf", pdf, "--field", "Edit3"}).exitCode, 2);
     EXPECT_EQ(kf2718({"--pdf", pdf, "--printer", "PDF"}).exitCode, 2);
     const ProgramRun unknown = kf2718({"--pdf", pdf, "--field", "Label3=x"});
-    EXPECT_EQ(unknown.exitCode, 1);
+    EXPECT_EQ(unknown.exitCode, 2);
     EXPECT_TRUE(unknown.err.contains("Label3"));
-    const ProgramRun foreign = kf2718({"--pdf", pdf, "--field", QString::fromUtf8("Edit3=漢字")});
-    EXPECT_EQ(foreign.exitCode, 1);
+    // What the window's edits cannot hold: characters outside the code page, control characters
+    // (a line break would break the certificate's line), an amount that is no number.
+    for (const char* value :
+         {"Edit3=漢字", "Edit3=a\tb", "Edit3=a\nb", "Edit3=a\x1B", "Edit3=a\x7F", "NumEdit1=abc"}) {
+        const ProgramRun refused = kf2718({"--pdf", pdf, "--field", QString::fromUtf8(value)});
+        EXPECT_EQ(refused.exitCode, 2) << value;
+        EXPECT_TRUE(refused.err.contains(QString::fromUtf8(value).section('=', 0, 0))) << value;
+    }
     EXPECT_FALSE(QFile::exists(pdf));
+    // Empty names, options given twice and a PDF over the save file are refused before anything
+    // is written.
+    for (const QStringList& arguments : {QStringList{"--pdf", ""},
+                                         {"--pdf", pdf, "--load", ""},
+                                         {"--print", "--printer", ""},
+                                         {"--pdf", pdf, "--pdf", folder.filePath("masik.pdf")},
+                                         {"--print", "--print"},
+                                         {"--pdf", pdf, "--save", "--save"}}) {
+        const ProgramRun refused = kf2718(arguments);
+        EXPECT_EQ(refused.exitCode, 2) << arguments.join(' ').toStdString();
+        EXPECT_FALSE(refused.err.isEmpty());
+    }
+    EXPECT_FALSE(QFile::exists(pdf));
+    const ProgramRun unwritable = kf2718({"--pdf", folder.filePath("nincs/igazolas.pdf")});
+    EXPECT_EQ(unwritable.exitCode, 1);
+    EXPECT_TRUE(unwritable.err.contains("Cannot create file"));
+}
+
+TEST_F(CommandLine, APdfNeverReplacesTheSaveFileItLoads) {
+    QFile save(folder.filePath("KF2718.txt"));
+    ASSERT_TRUE(save.open(QIODevice::WriteOnly));
+    save.write("AAAA");
+    save.close();
+    ASSERT_TRUE(QFile::link(save.fileName(), folder.filePath("link.pdf")));
+    for (const QString& output :
+         {save.fileName(), folder.filePath("link.pdf"),
+          folder.filePath("./../") + QDir(folder.path()).dirName() + "/KF2718.txt"}) {
+        const ProgramRun refused = kf2718({"--load", save.fileName(), "--pdf", output}, "x\n");
+        EXPECT_EQ(refused.exitCode, 2) << output.toStdString();
+    }
+    QFile check(save.fileName());
+    ASSERT_TRUE(check.open(QIODevice::ReadOnly));
+    EXPECT_EQ(check.readAll(), QByteArray("AAAA"));
+}
+
+TEST_F(CommandLine, AmountsAreShownAsTheNumericEditShowsThem) {
+    const ProgramRun exported = kf2718({"--pdf", pdf, "--field", "NumEdit1=123456"});
+    ASSERT_EQ(exported.exitCode, 0) << exported.err.toStdString();
+    EXPECT_TRUE(pdfText(pdf).contains(QString::fromUtf8("123 456"))) << pdfText(pdf).toStdString();
+}
+
+TEST_F(CommandLine, AHelpTextThatCannotBeWrittenIsAFailure) {
+    QProcess process;
+    process.setStandardOutputFile(QStringLiteral("/dev/full"));
+    process.start(QStringLiteral(KF2718_PROGRAM), {"--help"});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_NE(process.exitCode(), 0);
+    EXPECT_FALSE(process.readAllStandardError().isEmpty());
     const ProgramRun unwritable = kf2718({"--pdf", folder.filePath("nincs/igazolas.pdf")});
     EXPECT_EQ(unwritable.exitCode, 1);
     EXPECT_TRUE(unwritable.err.contains("Cannot create file"));
@@ -340,4 +406,68 @@ TEST_F(CommandLine, PrintsOneA4PageOnTheQueue) {
     EXPECT_TRUE(printqueue::isA4(sizes.front()));
     QFile::remove(file);
     EXPECT_EQ(kf2718({"--print", "--printer", "Nincs Ilyen"}).exitCode, 1);
+}
+
+namespace {
+
+ProgramRun printThrough(const QString& server, qint64& milliseconds) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("CUPS_SERVER", server);
+    QElapsedTimer clock;
+    clock.start();
+    QStringList arguments = {"--print", "--field", "Edit3=Nem jut el"};
+    if (!printqueue::queue.isEmpty())
+        arguments << "--printer" << printqueue::queue;
+    const ProgramRun result = run(QStringLiteral(KF2718_PROGRAM), arguments, {}, environment);
+    milliseconds = clock.elapsed();
+    return result;
+}
+
+} // namespace
+
+// The connection to the scheduler cut or frozen while the document is on its way: the job never
+// reaches the printer, and the program says so within seconds instead of reporting success.
+TEST_F(CommandLine, APrintCutOrFrozenOnItsWayFailsWithinSeconds) {
+    if (!printqueue::available())
+        GTEST_SKIP() << printqueue::unavailableReason();
+    const QStringList before = QDir(printqueue::outputFolder()).entryList(QDir::Files);
+    for (const faultproxy::Fault fault : {faultproxy::Fault::Cut, faultproxy::Fault::Freeze}) {
+        // The other requests are a few hundred bytes; the document is far more than this.
+        faultproxy::FaultProxy proxy(qEnvironmentVariable("CUPS_SERVER"), fault, 20000);
+        ASSERT_TRUE(proxy.listening());
+        qint64 took = 0;
+        const ProgramRun printed = printThrough(proxy.address(), took);
+        EXPECT_EQ(printed.exitCode, 1) << printed.err.toStdString();
+        EXPECT_LT(took, 10000);
+        EXPECT_GE(proxy.faulted(), 1);
+        EXPECT_TRUE(printed.err.contains(QString::fromUtf8("nem jutott el")))
+            << printed.err.toStdString();
+    }
+    printqueue::waitForQueue();
+    EXPECT_EQ(QDir(printqueue::outputFolder()).entryList(QDir::Files), before);
+}
+
+// No scheduler, and one that has stopped (it still takes connections, as the system does for it,
+// but reads nothing: what a scheduler stopped with SIGSTOP is to its clients).
+TEST_F(CommandLine, NoPrintServiceOrAFrozenOneIsSaidWithinSeconds) {
+    qint64 took = 0;
+    const ProgramRun none = printThrough(folder.filePath("nincs.sock"), took);
+    EXPECT_EQ(none.exitCode, 1);
+    EXPECT_TRUE(none.err.contains(QString::fromUtf8("Nem fut nyomtatási szolgáltatás")))
+        << none.err.toStdString();
+
+    const QByteArray path = QFile::encodeName(folder.filePath("fagyott.sock"));
+    const int frozen = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    ASSERT_LT(path.size(), static_cast<qsizetype>(sizeof address.sun_path));
+    std::copy(path.begin(), path.end(), address.sun_path);
+    ASSERT_EQ(::bind(frozen, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ASSERT_EQ(::listen(frozen, 16), 0);
+    const ProgramRun stuck = printThrough(QFile::decodeName(path), took);
+    ::close(frozen);
+    EXPECT_EQ(stuck.exitCode, 1);
+    EXPECT_LT(took, 10000);
+    EXPECT_TRUE(stuck.err.contains(QString::fromUtf8("A nyomtatási szolgáltatás nem válaszol")))
+        << stuck.err.toStdString();
 }

@@ -116,6 +116,55 @@ TEST_F(CertificateFormText, LinesNamingNoComponentAreSkipped) {
     EXPECT_EQ(w.Edit2->text(), u("-"));
 }
 
+TEST_F(CertificateFormText, WhatSaveWritesHasTheShapeThatLoadAccepts) {
+    const auto wellFormed = [&](const char* utf8) {
+        return IsWellFormedFormText(w.Components(), cp(utf8));
+    };
+    for (const auto& fill : {std::vector<const char*>{},
+                             {"Minta Kft.", "a_b", "$x_$y$"},
+                             {"-", "Fő utca 1.", "Kiss Anna", "könyvelő", "2001. március 1."}}) {
+        clearAll();
+        QLineEdit* edits[] = {w.Edit1, w.Edit2, w.Edit3, w.Edit4, w.Edit5};
+        for (size_t i = 0; i < fill.size(); ++i)
+            edits[i]->setText(u(fill[i]));
+        // A numeric edit always holds a number: "0" at the least.
+        w.NumEdit1->setText(u("0"));
+        w.NumEdit2->setText(u("12 500"));
+        w.ComposeFormText();
+        EXPECT_TRUE(IsWellFormedFormText(w.Components(), second.Text())) << second.Text();
+    }
+    EXPECT_TRUE(wellFormed("hegymászó\r\nNumEdit1_0\r\nNumEdit2_0\r\n"));
+    EXPECT_TRUE(
+        wellFormed("hegymászó\r\nEDIT1_kis betű\r\nnumedit1_0\r\nnumedit2_1\r\n")); // any case
+
+    const char* damaged[] = {
+        "",
+        "hegymászó\r\n",                                          // the amounts' lines lost
+        "hegymászó\r\nEdit5_2001. márc_123456\r\nNumEdit2_0\r\n", // a cut joined two lines
+        "hegymászó",                                              // no line end
+        "hegymászó\r\nEdit1_a\r\nNumEdit1_0\r\nNumEdit2_0",       // the last line without one
+        "hegymászó\r\nEdit1_a\nEdit2_b\r\nNumEdit1_0\r\nNumEdit2_0\r\n", // a lone LF
+        "hegymászó\r\nEdit1_a\rb\r\nNumEdit1_0\r\nNumEdit2_0\r\n",       // a lone CR
+        "hegymászó\r\nEdit1_a\tb\r\nNumEdit1_0\r\nNumEdit2_0\r\n",       // a control character
+        "hegymászó\r\nEdit1_a\x7F\r\nNumEdit1_0\r\nNumEdit2_0\r\n",      // DEL
+        "hegymászó\r\nEdit1_\r\nNumEdit1_0\r\nNumEdit2_0\r\n",   // an empty value Save drops
+        "hegymászó\r\nEdit1\r\nNumEdit1_0\r\nNumEdit2_0\r\n",    // no "_"
+        "hegymászó\r\n_a\r\nNumEdit1_0\r\nNumEdit2_0\r\n",       // no name
+        "hegymászó\r\nEdit8_a\r\nNumEdit1_0\r\nNumEdit2_0\r\n",  // no such field
+        "hegymászó\r\nLabel1_a\r\nNumEdit1_0\r\nNumEdit2_0\r\n", // a component that writes no line
+        "hegymászó\r\nEdit2_a\r\nEdit1_b\r\nNumEdit1_0\r\nNumEdit2_0\r\n",  // out of order
+        "hegymászó\r\nEdit1_a\r\nEdit1_b\r\nNumEdit1_0\r\nNumEdit2_0\r\n",  // twice
+        "hegymászó\r\nEdit1_a\r\n$Edit1_b\r\nNumEdit1_0\r\nNumEdit2_0\r\n", // one line continued
+        "hegymászó\r\nEdit1_a\r\n\r\nNumEdit1_0\r\nNumEdit2_0\r\n",         // an empty line
+        "hegymásző\r\nEdit1_a\r\nNumEdit1_0\r\nNumEdit2_0\r\n",             // not the marker
+    };
+    for (const char* text : damaged)
+        EXPECT_FALSE(wellFormed(text)) << text;
+    // A byte the code page leaves undefined.
+    EXPECT_FALSE(IsWellFormedFormText(w.Components(), cp("hegymászó\r\nEdit1_a") +
+                                                          "\x81\r\nNumEdit1_0\r\nNumEdit2_0\r\n"));
+}
+
 TEST_F(CertificateFormText, ComponentsAreListedInCreationOrderWithTheirNames) {
     std::vector<std::string> names;
     for (QObject* c : w.Components())
@@ -213,6 +262,10 @@ TEST_F(FormTextKinds, EveryKindWritesItsLines) {
         "Radio1_2",        "Check1_i",     "Check2_n",    "Grid1_[1,1]x", "Grid1_[1,2]",
         "Grid1_[2,1]",     "Grid1_[2,2]y", "Group1_[0]n", "Group1_[1]i"};
     EXPECT_EQ(composed(), expected);
+    // Each line as often as Save writes it, in its order; no more.
+    EXPECT_TRUE(IsWellFormedFormText(components, second.Text()));
+    second.Add("Group1_[1]i");
+    EXPECT_FALSE(IsWellFormedFormText(components, second.Text()));
 }
 
 TEST_F(FormTextKinds, MultiLineValuesBecomeContinuationLines) {
@@ -223,6 +276,9 @@ TEST_F(FormTextKinds, MultiLineValuesBecomeContinuationLines) {
     memo->Add("a_b"); // a further line holding "_" is written unmarked
     const std::vector<std::string> expected = {"hegym\xE1sz\xF3", "Memo1_first", "$Memo1_c", "a_b"};
     EXPECT_EQ(composed(), expected);
+    // Load's shape check takes the continuation lines, not a further line that names no field.
+    EXPECT_TRUE(IsWellFormedFormText(components, "hegym\xE1sz\xF3\r\nMemo1_first\r\n$Memo1_c\r\n"));
+    EXPECT_FALSE(IsWellFormedFormText(components, second.Text()));
 
     // Read back, the further lines are appended without line breaks.
     memo->Clear();
@@ -237,6 +293,7 @@ TEST_F(FormTextKinds, AnEmptyFirstLineLendsItsFurtherLinesTheNameBefore) {
     memo->Add("tail");
     const std::vector<std::string> expected = {"hegym\xE1sz\xF3", "Styled1_s", "$Styled1_tail"};
     EXPECT_EQ(composed(), expected);
+    EXPECT_TRUE(IsWellFormedFormText(components, second.Text()));
 }
 
 TEST_F(FormTextKinds, RestoreAppliesEachKind) {

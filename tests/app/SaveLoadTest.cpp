@@ -11,8 +11,10 @@
 
 #include <QAction>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace app;
 
@@ -161,6 +163,80 @@ TEST_F(SaveAndLoad, DamagedFilesGiveTheStandardErrorReport) {
     }
 }
 
+// Right pass phrase, but a form text that Save could not have written: refused before any field is
+// set. Only a damaged first block reads as a wrong pass phrase.
+TEST_F(SaveAndLoad, ADamagedSaveIsRefusedWithoutTouchingAField) {
+    w.RijndaelCipher1.SetKeyFromPassphrase("titok");
+    const std::string good = platform::fromUtf8(
+        "hegymászó\r\nEdit1_Új Kft.\r\nEdit3_Kis Anna\r\nNumEdit1_0\r\nNumEdit2_0\r\n");
+    for (const std::string& damaged :
+         {platform::fromUtf8(
+              "hegymászó\r\nEdit3_Kis Anna\r\nEdit1_Új Kft.\r\nNumEdit1_0\r\nNumEdit2_0\r\n"),
+          platform::fromUtf8(
+              "hegymászó\r\nEdit1_Új Kft.\r\nEdit3_Kis\x1B Anna\r\nNumEdit1_0\r\nNumEdit2_0\r\n"),
+          platform::fromUtf8(
+              "hegymászó\r\nEdit1_Új Kft.\r\nEdit3_Kis Anna\r\nNumEdit1_0\r\nNumEdit2_0")}) {
+        writeSaveFile(QByteArray::fromStdString(w.RijndaelCipher1.EncryptText(damaged)));
+        loadWith(u("titok"));
+        EXPECT_EQ(lastDialog().text, u("A mentés sérült, nem tölthető be."));
+        EXPECT_EQ(lastDialog().title, u("Információ"));
+        EXPECT_EQ(w.Edit1->text(), u("-"));
+    }
+    QByteArray saved = QByteArray::fromStdString(w.RijndaelCipher1.EncryptText(good));
+    saved[40] = saved[40] == 'A' ? 'B' : 'A'; // the third block
+    writeSaveFile(saved);
+    loadWith(u("titok"));
+    EXPECT_EQ(lastDialog().text, u("A mentés sérült, nem tölthető be."));
+    saved[2] = saved[2] == 'A' ? 'B' : 'A'; // the first block as well
+    writeSaveFile(saved);
+    loadWith(u("titok"));
+    EXPECT_EQ(lastDialog().text, u("Hibás jelszó!           ."));
+    EXPECT_EQ(w.Edit1->text(), u("-"));
+}
+
+// The save file is read only when it is a regular file of a save's size: a named pipe must not
+// hang the window, a device not flood it.
+TEST_F(SaveAndLoad, OnlyARegularFileOfASavesSizeIsRead) {
+    ASSERT_EQ(::mkfifo(QFile::encodeName(w.SaveFilePath()).constData(), 0600), 0);
+    loadWith(u("titok"));
+    EXPECT_TRUE(lastDialog().text.contains(u("It is not a regular file")))
+        << lastDialog().text.toStdString();
+    QFile::remove(w.SaveFilePath());
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), w.SaveFilePath()));
+    loadWith(u("titok"));
+    EXPECT_TRUE(lastDialog().text.contains(u("It is not a regular file")))
+        << lastDialog().text.toStdString();
+    QFile::remove(w.SaveFilePath());
+    writeSaveFile(QByteArray(2 << 20, 'A'));
+    loadWith(u("titok"));
+    EXPECT_TRUE(lastDialog().text.contains(u("It is larger than")))
+        << lastDialog().text.toStdString();
+    EXPECT_EQ(lastDialog().title, u("KF2718"));
+    EXPECT_EQ(w.Edit1->text(), u("-"));
+}
+
+// A save file that is a link to the user's own copy elsewhere stays a link, and the copy is what
+// the save replaces.
+TEST_F(SaveAndLoad, ASaveThroughASymbolicLinkReplacesItsTarget) {
+    QTemporaryDir elsewhere;
+    const QString target = elsewhere.filePath("igazolas.txt");
+    ASSERT_TRUE(QFile::link(target, w.SaveFilePath())); // dangling until the first save
+    fill();
+    saveWith(u("titok"));
+    ASSERT_EQ(dialogs.seen().size(), 1u) << lastDialog().text.toStdString();
+    EXPECT_TRUE(QFileInfo(w.SaveFilePath()).isSymLink());
+    EXPECT_TRUE(QFileInfo(target).isFile());
+    const QByteArray first = saveFile();
+    w.Edit1->setText(u("Második Kft."));
+    saveWith(u("titok"));
+    EXPECT_TRUE(QFileInfo(w.SaveFilePath()).isSymLink());
+    EXPECT_NE(saveFile(), first);
+    scribble();
+    loadWith(u("titok"));
+    EXPECT_EQ(w.Edit1->text(), u("Második Kft."));
+    EXPECT_EQ(QDir(elsewhere.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
 TEST_F(SaveAndLoad, AFinalLineBreakAddedByAnEditorIsIgnored) {
     fill();
     saveWith(u("titok"));
@@ -175,18 +251,21 @@ TEST_F(SaveAndLoad, AConversionErrorKeepsTheLinesBeforeIt) {
     radio->setObjectName("Radio1");
     radio->Items = {"a", "b"};
     w.AddComponent(radio);
-    w.Edit7->setText(u("Kossuth tér 2."));
+    auto* after = new controls::TEdit(&w);
+    after->setObjectName("Edit8");
+    w.AddComponent(after);
+    after->setText(u("Kossuth tér 2."));
     fill();
     saveWith(u("titok"));
     // The same form with a radio value that is not a number, written under the same pass phrase.
     w.RijndaelCipher1.SetKeyFromPassphrase("titok");
-    const std::string text =
-        platform::fromUtf8("hegymászó\r\nEdit1_Új Kft.\r\nRadio1_x\r\nEdit7_y\r\n");
+    const std::string text = platform::fromUtf8(
+        "hegymászó\r\nEdit1_Új Kft.\r\nNumEdit1_0\r\nNumEdit2_0\r\nRadio1_x\r\nEdit8_y\r\n");
     writeSaveFile(QByteArray::fromStdString(w.RijndaelCipher1.EncryptText(text)));
     loadWith(u("titok"));
     EXPECT_EQ(lastDialog().text, u("'x' is not a valid integer value."));
     EXPECT_EQ(w.Edit1->text(), u("Új Kft."));
-    EXPECT_EQ(w.Edit7->text(), u("Kossuth tér 2."));
+    EXPECT_EQ(after->text(), u("Kossuth tér 2."));
 }
 
 TEST_F(SaveAndLoad, AFailedWriteLeavesThePreviousSaveLoadable) {

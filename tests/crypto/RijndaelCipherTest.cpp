@@ -126,6 +126,39 @@ TEST(RijndaelCipher, BytesAfterTheLastWholeBlockAreIgnored) {
     EXPECT_EQ(cipher->DecryptText(encodeBase64(bytes)), "abc");
 }
 
+// The save file's reader refuses a cipher text that EncryptText could not have written for the
+// text it decrypts to: such a file is damaged, whatever it decrypts to.
+TEST(RijndaelCipher, TellsWhetherTheCipherTextIsExactlyWhatTheEncrypterWrites) {
+    const auto cipher = cipherWithPassphrase("jelsz\xF3");
+    bool asWritten = false;
+    for (size_t length = 0; length <= 40; ++length) {
+        const std::string text(length, 'x');
+        EXPECT_EQ(cipher->DecryptText(cipher->EncryptText(text), asWritten), text);
+        EXPECT_TRUE(asWritten) << length;
+    }
+
+    const std::string saved = cipher->EncryptText("abc"); // 24 characters ending in "=="
+    auto withTail = decoded(saved);
+    withTail.insert(withTail.end(), {1, 2, 3, 4});
+    std::string lastBitsChanged = saved;
+    lastBitsChanged[21] = static_cast<char>(lastBitsChanged[21] ^ 1); // bits the decoder drops
+    std::string outsideAlphabet = saved;
+    outsideAlphabet[3] = '.'; // in the decoder's range, not in the alphabet
+    // A full block whose final byte is 3 read as a last block: a count of 3, text bytes after it.
+    const std::string notZeroFilled =
+        cipher->EncryptText(std::string("abc") + std::string(12, 'x') + '\x03').substr(0, 24);
+    for (const std::string& damaged :
+         {encodeBase64(withTail), lastBitsChanged, outsideAlphabet, notZeroFilled}) {
+        cipher->DecryptText(damaged, asWritten);
+        EXPECT_FALSE(asWritten) << damaged;
+    }
+    EXPECT_EQ(cipher->DecryptText(notZeroFilled, asWritten), "abc");
+
+    // A wrong key gives a count above 15 or a fill of meaningless bytes.
+    cipherWithPassphrase("jelszo")->DecryptText(saved, asWritten);
+    EXPECT_FALSE(asWritten);
+}
+
 TEST(RijndaelCipher, FewerThanSixteenBytesAreAnInvalidFileFormat) {
     const auto cipher = cipherWithPassphrase("jelsz\xF3");
     for (const std::string text : {"", "Zm9v", "AAAAAAAAAAAAAAAAAAA="}) { // 0, 3 and 14 bytes

@@ -30,3 +30,15 @@ TEST(Cp1250, CharactersOutsideTheCodePageAreDetected) {
     EXPECT_FALSE(isCp1250Representable(QString::fromUtf8("漢")));
     EXPECT_EQ(toCp1250(QString::fromUtf8("a漢b")), "a?b");
 }
+
+TEST(Cp1250, FieldsHoldNoControlCharactersAndNoUndefinedBytes) {
+    int holdable = 0;
+    for (int b = 0; b < 256; ++b)
+        holdable += isFieldCharacter(toUnicode(static_cast<char>(b))) ? 1 : 0;
+    EXPECT_EQ(holdable, 256 - 32 - 1 - 5); // C0 controls, DEL, 81 83 88 90 98
+    for (const char c : {'\t', '\n', '\r', '\x1B', '\x7F', '\x81', '\x98'})
+        EXPECT_FALSE(isFieldCharacter(toUnicode(c))) << int(static_cast<unsigned char>(c));
+    EXPECT_TRUE(isFieldText(QString::fromUtf8("Fő utca 1. € 100\u00A0Ft")));
+    EXPECT_FALSE(isFieldText(QString::fromUtf8("a\u0085b"))); // a C1 control the code page lacks
+    EXPECT_FALSE(isFieldText(QString::fromUtf8("õ")));
+}

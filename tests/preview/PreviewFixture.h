@@ -52,6 +52,7 @@ struct PreviewReport {
 struct TestServices {
     std::function<bool()> hasRealPrinters;
     std::function<void(preview::TrpPreview&)> runPrintJob;
+    std::function<std::string()> noPrinterReason;
     std::vector<std::string> errors;
 
     preview::PreviewServices services() {
@@ -62,7 +63,8 @@ struct TestServices {
                 [this, system](preview::TrpPreview& view) {
                     runPrintJob ? runPrintJob(view) : system.RunPrintJob(view);
                 },
-                [this](const std::string& message) { errors.push_back(message); }};
+                [this](const std::string& message) { errors.push_back(message); },
+                [this] { return noPrinterReason ? noPrinterReason() : std::string(); }};
     }
 };
 

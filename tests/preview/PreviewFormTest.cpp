@@ -329,11 +329,16 @@ TEST_F(PreviewFormTest, ThePrintButtonWantsARealPrinter) {
     ASSERT_EQ(answers.seen().size(), 1u);
     EXPECT_EQ(answers.seen()[0].title, "Hiba");
     EXPECT_EQ(answers.seen()[0].text, QString::fromUtf8("Nincs nyomtató telepítve"));
+    // Without a print service the printers are not missing: it is, and the box says so.
+    host.noPrinterReason = [] { return platform::fromUtf8("Nem fut nyomtatási szolgáltatás"); };
+    form->PrintB->click();
+    ASSERT_EQ(answers.seen().size(), 2u);
+    EXPECT_EQ(answers.seen()[1].text, QString::fromUtf8("Nem fut nyomtatási szolgáltatás"));
     EXPECT_EQ(jobs, 0);
     printers = true;
     form->PrintB->click();
     EXPECT_EQ(jobs, 1);
-    EXPECT_EQ(answers.seen().size(), 1u);
+    EXPECT_EQ(answers.seen().size(), 2u);
 }
 
 TEST_F(PreviewFormTest, TheWheelAnywhereOverTheWindowScrollsTheView) {
