@@ -2,28 +2,19 @@
 // Many certificates at once, whole processes: one kf2718 --batch process writing N rows into one
 // PDF (N = 100, 1 000, 10 000) against 1 000 separate kf2718 --pdf processes of the same rows, in
 // the same run. Counters: time per certificate, PDF bytes per page, the process's peak memory.
+#include "bench/ProcessRun.h"
+
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <cstdlib>
-#include <fcntl.h>
 #include <fstream>
-#include <spawn.h>
 #include <string>
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
-#include <vector>
-
-extern char** environ;
 
 namespace {
 
-const std::string workFolder = [] {
-    const char* tmp = std::getenv("TMPDIR");
-    return std::string(tmp ? tmp : "/tmp");
-}();
+using bench::runProcess;
+const std::string workFolder = bench::workFolder();
 
 // Row i of the payroll table: every field filled, names and amounts differing from row to row.
 struct Row {
@@ -48,31 +39,6 @@ std::string writeTable(int rows) {
     return path;
 }
 
-struct Run {
-    bool ok = false;
-    long peakKiB = 0;
-};
-
-Run runProcess(const std::vector<std::string>& command) {
-    std::vector<char*> argv;
-    for (const std::string& a : command)
-        argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    pid_t pid;
-    const int spawned = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0)
-        return {};
-    int status = 0;
-    rusage usage{};
-    wait4(pid, &status, 0, &usage);
-    return {WIFEXITED(status) && WEXITSTATUS(status) == 0, usage.ru_maxrss};
-}
-
 long fileSize(const std::string& path) {
     struct stat info {};
     return stat(path.c_str(), &info) == 0 ? static_cast<long>(info.st_size) : 0;
@@ -85,7 +51,7 @@ void BM_BatchPdf(benchmark::State& state) {
     long peak = 0;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
-        const Run run = runProcess({KF2718_PROGRAM, "--batch", table, "--pdf", pdf});
+        const bench::ProcessRun run = runProcess({KF2718_PROGRAM, "--batch", table, "--pdf", pdf});
         const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
         if (!run.ok) {
             state.SkipWithError("kf2718 --batch failed");

@@ -1,68 +1,63 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Whole-process benchmarks, each against its baseline in the same run:
 //   - exporting the filled certificate with kf2718 --pdf vs an office suite converting an
-//     equivalent one-page document (bench/make_certificate_fodt.py) to PDF;
-//   - kf2718 started until its window is shown vs a bare Qt Widgets window.
+//     equivalent one-page document (bench/make_certificate_fodt.py) to PDF, and vs a bare Qt
+//     program writing the same page with QPdfWriter (bare_pdf), peak memory too;
+//   - kf2718 started until its window is shown vs a bare Qt Widgets window;
+//   - a bare Qt window painting the certificate's page (the Print benchmark's baseline as a
+//     program of its own);
+//   - kf2718 --help vs /bin/true: process start and dynamic loading alone.
 // Times are wall-clock, from spawning the process to reaping it.
+#include "bench/FilledCertificate.h"
+#include "bench/ProcessRun.h"
+
+#include "app/Startup.h"
+#include "platform/FontSubstitutes.h"
+
+#include <QApplication>
 #include <benchmark/benchmark.h>
-
-#include <chrono>
 #include <cstdlib>
-#include <fcntl.h>
-#include <spawn.h>
-#include <string>
-#include <sys/wait.h>
-#include <unistd.h>
-#include <vector>
-
-extern char** environ;
+#include <fstream>
 
 namespace {
 
-// Runs the command in this process's environment; false when it could not run or failed.
-bool runProcess(const std::vector<std::string>& command) {
-    std::vector<char*> argv;
-    for (const std::string& a : command)
-        argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    pid_t pid;
-    const int spawned = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0)
-        return false;
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
+const std::string workFolder = bench::workFolder();
+const std::string barePage = workFolder + "/kf2718-bench-page.txt";
+const std::string barePageAt100 = workFolder + "/kf2718-bench-page-96dpi.txt";
 
+// Times the command through peak_memory, which also reports its peak memory.
 void timeProcess(benchmark::State& state, const std::vector<std::string>& command) {
+    const std::string result = workFolder + "/kf2718-bench-run.txt";
+    std::vector<std::string> measured = {PEAK_MEMORY_PROGRAM, result};
+    measured.insert(measured.end(), command.begin(), command.end());
+    long peak = 0;
     for (auto _ : state) {
-        const auto start = std::chrono::steady_clock::now();
-        const bool ok = runProcess(command);
-        const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
-        if (!ok) {
+        double seconds = 0;
+        long kib = 0;
+        std::ifstream in;
+        if (bench::runProcess(measured).ok)
+            in.open(result);
+        if (!(in >> seconds >> kib)) {
             state.SkipWithError(("could not run " + command.front()).c_str());
             return;
         }
-        state.SetIterationTime(elapsed.count());
+        peak = std::max(peak, kib);
+        state.SetIterationTime(seconds);
     }
+    state.counters["peak_rss_kib"] = static_cast<double>(peak);
 }
 
-const std::string workFolder = [] {
-    const char* tmp = std::getenv("TMPDIR");
-    return std::string(tmp ? tmp : "/tmp");
-}();
-
 void BM_Kf2718Pdf(benchmark::State& state) {
-    timeProcess(state,
-                {KF2718_PROGRAM, "--field", "Edit1=Minta Kft.", "--field", "Edit2=Fő utca 1.",
-                 "--field", "Edit3=Kiss Anna", "--field", "Edit4=könyvelő", "--field",
-                 "Edit5=2001. március 1.", "--field", "Edit7=Kossuth tér 2.", "--field",
-                 "NumEdit1=123 456", "--pdf", workFolder + "/kf2718-bench.pdf"});
+    std::vector<std::string> command = {KF2718_PROGRAM};
+    for (const std::string& a : bench::certificateFieldArguments())
+        command.push_back(a);
+    command.push_back("--pdf");
+    command.push_back(workFolder + "/kf2718-bench.pdf");
+    timeProcess(state, command);
+}
+
+void BM_BarePdf(benchmark::State& state) {
+    timeProcess(state, {BARE_PDF_PROGRAM, barePage, workFolder + "/kf2718-bench-bare.pdf"});
 }
 
 void BM_OfficePdf(benchmark::State& state) {
@@ -84,11 +79,46 @@ void BM_MinimalWindowShown(benchmark::State& state) {
     timeProcess(state, {MINIMAL_WINDOW_PROGRAM, "--quit-when-shown"});
 }
 
+void BM_BarePageWindowShown(benchmark::State& state) {
+    timeProcess(state, {BARE_PAGE_WINDOW_PROGRAM, barePageAt100, "--quit-when-shown"});
+}
+
+void BM_Kf2718Help(benchmark::State& state) {
+    timeProcess(state, {KF2718_PROGRAM, "--help"});
+}
+
+void BM_True(benchmark::State& state) {
+    timeProcess(state, {"/bin/true"});
+}
+
 } // namespace
 
 BENCHMARK(BM_Kf2718Pdf)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(BM_BarePdf)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
 BENCHMARK(BM_OfficePdf)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_Kf2718WindowShown)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
 BENCHMARK(BM_MinimalWindowShown)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(BM_BarePageWindowShown)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(BM_Kf2718Help)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(BM_True)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    // The bare programs draw the program's own page, recorded here once at the export's resolution
+    // and at 100 %.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    {
+        QApplication application(argc, argv);
+        platform::installFontSubstitutes();
+        app::Forms forms = app::CreateForms();
+        bench::fillCertificateWindow(*forms.form1);
+        for (const auto& [dpi, file] : {std::pair(600, barePage), std::pair(96, barePageAt100)})
+            if (!bench::recordCertificatePage(*forms.form1, dpi)
+                     .write(QString::fromStdString(file)))
+                return 1;
+    }
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

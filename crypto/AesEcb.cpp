@@ -3,21 +3,21 @@
 
 #include "crypto/CipherException.h"
 
+#include "crypto/OpenSslLibrary.h"
 #include <algorithm>
 #include <memory>
-#include <openssl/evp.h>
 
 namespace crypto {
 namespace {
 
-const EVP_CIPHER* cipherFor(size_t keyLength) {
+const EVP_CIPHER* cipherFor(const OpenSslLibrary& ssl, size_t keyLength) {
     switch (keyLength) {
     case 16:
-        return EVP_aes_128_ecb();
+        return ssl.aes128Ecb();
     case 24:
-        return EVP_aes_192_ecb();
+        return ssl.aes192Ecb();
     case 32:
-        return EVP_aes_256_ecb();
+        return ssl.aes256Ecb();
     default:
         throw ECipherException("Invalid key length");
     }
@@ -32,28 +32,29 @@ const EVP_CIPHER* cipherFor(size_t keyLength) {
 void aesEcb(AesDirection direction, std::span<const uint8_t> key, std::span<uint8_t> blocks) {
     if (blocks.size() % 16 != 0)
         throw ECipherException("Invalid block length");
-    const EVP_CIPHER* cipher = cipherFor(key.size());
+    const OpenSslLibrary& ssl = OpenSslLibrary::get();
+    const EVP_CIPHER* cipher = cipherFor(ssl, key.size());
     // Freeing the context also wipes its expanded key.
-    const std::unique_ptr<EVP_CIPHER_CTX, decltype(&EVP_CIPHER_CTX_free)> ctx(EVP_CIPHER_CTX_new(),
-                                                                              &EVP_CIPHER_CTX_free);
+    const std::unique_ptr<EVP_CIPHER_CTX, decltype(ssl.contextFree)> ctx(ssl.contextNew(),
+                                                                         ssl.contextFree);
     if (!ctx ||
-        EVP_CipherInit_ex(ctx.get(), cipher, nullptr, key.data(), nullptr,
-                          direction == AesDirection::encrypt ? 1 : 0) != 1 ||
-        EVP_CIPHER_CTX_set_padding(ctx.get(), 0) != 1)
+        ssl.cipherInit(ctx.get(), cipher, nullptr, key.data(), nullptr,
+                       direction == AesDirection::encrypt ? 1 : 0) != 1 ||
+        ssl.setPadding(ctx.get(), 0) != 1)
         fail();
     constexpr size_t maxChunk = size_t{1} << 24;
     for (size_t offset = 0; offset < blocks.size();) {
         const size_t chunk = std::min(blocks.size() - offset, maxChunk);
         int written = 0;
         uint8_t* data = blocks.data() + offset;
-        if (EVP_CipherUpdate(ctx.get(), data, &written, data, static_cast<int>(chunk)) != 1 ||
+        if (ssl.cipherUpdate(ctx.get(), data, &written, data, static_cast<int>(chunk)) != 1 ||
             static_cast<size_t>(written) != chunk)
             fail();
         offset += chunk;
     }
     int tail = 0;
     uint8_t unused[16];
-    if (EVP_CipherFinal_ex(ctx.get(), unused, &tail) != 1 || tail != 0)
+    if (ssl.cipherFinal(ctx.get(), unused, &tail) != 1 || tail != 0)
         fail();
 }
 

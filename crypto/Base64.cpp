@@ -3,9 +3,9 @@
 
 #include "crypto/CipherException.h"
 
+#include "crypto/OpenSslLibrary.h"
 #include <algorithm>
 #include <array>
-#include <openssl/evp.h>
 
 namespace crypto {
 namespace {
@@ -38,12 +38,13 @@ unsigned valueOf(char c) {
 
 std::string encodeBase64(std::span<const uint8_t> bytes) {
     // EVP_EncodeBlock takes an int length and writes a terminating NUL after the last group.
+    const OpenSslLibrary& ssl = OpenSslLibrary::get();
     std::vector<unsigned char> out(4 * ((bytes.size() + 2) / 3) + 1);
     size_t written = 0;
     for (size_t offset = 0; offset < bytes.size();) {
         const size_t chunk = std::min<size_t>(bytes.size() - offset, 3 * (1u << 20));
         written += static_cast<size_t>(
-            EVP_EncodeBlock(out.data() + written, bytes.data() + offset, static_cast<int>(chunk)));
+            ssl.encodeBlock(out.data() + written, bytes.data() + offset, static_cast<int>(chunk)));
         offset += chunk;
     }
     return std::string(reinterpret_cast<const char*>(out.data()), written);

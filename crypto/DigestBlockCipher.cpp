@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "crypto/DigestBlockCipher.h"
+#include "crypto/SecureWipe.h"
 
 #include "crypto/MixRound.h"
 
 #include <algorithm>
-#include <openssl/crypto.h>
 #include <utility>
 
 namespace crypto {
@@ -48,12 +48,12 @@ DigestBlockCipher::DigestBlockCipher(const std::array<uint32_t, 4>& key, int rou
         for (int i = 0; i < 8; ++i)
             isaacMix(w);
         out = std::copy(w.begin(), w.end(), out);
-        OPENSSL_cleanse(w.data(), sizeof w);
+        secureWipe(w.data(), sizeof w);
     }
 }
 
 DigestBlockCipher::~DigestBlockCipher() {
-    OPENSSL_cleanse(subkeys_.data(), sizeof subkeys_);
+    secureWipe(subkeys_.data(), sizeof subkeys_);
 }
 
 void DigestBlockCipher::encryptBlock(std::span<uint8_t, 16> block) const {

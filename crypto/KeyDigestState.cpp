@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "crypto/KeyDigestState.h"
+#include "crypto/SecureWipe.h"
 
 #include "crypto/DigestBlockCipher.h"
 #include "crypto/MixRound.h"
 #include "crypto/PiDigits.h"
 
 #include <algorithm>
-#include <openssl/crypto.h>
 
 namespace crypto {
 
@@ -15,8 +15,8 @@ KeyDigestState::KeyDigestState() : block_(piFractionBytes) {
 }
 
 KeyDigestState::~KeyDigestState() {
-    OPENSSL_cleanse(block_.data(), sizeof block_);
-    OPENSSL_cleanse(key_.data(), sizeof key_);
+    secureWipe(block_.data(), sizeof block_);
+    secureWipe(key_.data(), sizeof key_);
 }
 
 void KeyDigestState::absorb(uint8_t x) {

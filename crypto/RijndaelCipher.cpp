@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "crypto/RijndaelCipher.h"
+#include "crypto/SecureWipe.h"
 
 #include "crypto/AesEcb.h"
 #include "crypto/Base64.h"
@@ -7,7 +8,6 @@
 #include "crypto/KeyDigest.h"
 
 #include <algorithm>
-#include <openssl/crypto.h>
 #include <vector>
 
 namespace crypto {
@@ -20,7 +20,7 @@ class WipedBytes {
 public:
     explicit WipedBytes(std::vector<uint8_t> bytes) : bytes_(std::move(bytes)) {}
     explicit WipedBytes(size_t size) : bytes_(size, 0) {}
-    ~WipedBytes() { OPENSSL_cleanse(bytes_.data(), bytes_.size()); }
+    ~WipedBytes() { secureWipe(bytes_.data(), bytes_.size()); }
     WipedBytes(const WipedBytes&) = delete;
     WipedBytes& operator=(const WipedBytes&) = delete;
 
@@ -86,7 +86,7 @@ std::span<const uint8_t> TRijndaelCipher::key() const {
 }
 
 void TRijndaelCipher::wipeKey() {
-    OPENSSL_cleanse(key_.data(), key_.size());
+    secureWipe(key_.data(), key_.size());
     keyLength_ = 0;
 }
 

@@ -31,6 +31,9 @@ int main(int argc, char** argv) {
     const bool options = app::HasOptions(arguments);
     QString error;
     const auto request = options ? app::ParseCommandLine(arguments, error) : std::nullopt;
+    // The help is plain text: no application object, fonts or window system for it.
+    if (request && request->help)
+        return app::RunHeadless(*request, std::cin, std::cout, std::cerr);
     const bool headless = options && !(request && request->PreviewsBatch());
     if (headless) {
         // Exporting and printing need no window system at all.
