@@ -14,7 +14,9 @@ void secureWipe(std::string& text) {
 void secureWipe(void* data, size_t size) {
     // The C library's own wipe, which the optimiser must keep; libcrypto has one too, but loading
     // that library only to wipe memory at exit would cost every start.
-    explicit_bzero(data, size);
+    // An empty buffer may have no address at all, which explicit_bzero must not be given.
+    if (size > 0)
+        explicit_bzero(data, size);
 }
 
 } // namespace crypto
