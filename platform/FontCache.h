@@ -16,9 +16,12 @@ struct GlyphLine {
     QList<qreal> advances; // design advances in pixels, one per character
 };
 
+// The face text is measured in.
 const QRawFont& rawFontFor(const CanvasFont& font);
-// Whether the bold face found for the font draws with regular-weight stems, so that drawing must
-// make the bold visible itself (the advances stay the face's own).
+// The face text is drawn in: the measured one, or for a bold face with regular-weight stems the
+// same face with widened outlines (same glyphs, advances and metrics), so that bold looks bold.
+const QRawFont& inkFontFor(const CanvasFont& font);
+// Whether the bold face found for the font has regular-weight stems.
 bool hasThinBoldStems(const CanvasFont& font);
 GlyphLine glyphLineFor(const CanvasFont& font, std::string_view cp1250);
 // Cumulative design advances, rounded to whole pixels once per entry (never per prefix).

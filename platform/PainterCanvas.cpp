@@ -64,10 +64,6 @@ QBrush qtBrush(const CanvasBrush& brush) {
     return QBrush(color, qtHatch(brush.style));
 }
 
-// The stroke that makes a thin bold face bold, as a share of its pixel size: Tahoma's stems are
-// 0.09 em, and the stroke adds about 0.8 times that to every stem (a real bold face doubles it).
-constexpr qreal kBoldStroke = 0.075;
-
 QRect toQRect(const Rect& r) {
     return QRect(r.left, r.top, r.width(), r.height());
 }
@@ -362,14 +358,12 @@ void PainterCanvas::textOut(int x, int y, std::string_view text, std::span<const
     if (backgroundMode() == BackgroundMode::Opaque)
         painter_->fillRect(QRect(0, 0, pos, metrics.height()), toQColor(backgroundColor()));
     QGlyphRun run;
-    run.setRawFont(rawFontFor(font()));
+    run.setRawFont(inkFontFor(font()));
     run.setGlyphIndexes(inked);
     run.setPositions(positions);
     painter_->setPen(toQColor(font().color));
     if (!inked.isEmpty())
         painter_->drawGlyphRun(QPointF(0, 0), run);
-    if (hasThinBoldStems(font()) && !inked.isEmpty())
-        emboldenGlyphs(run);
     // The glyph run's own underline and strike-out vanish in Qt 6.4 under some clip states, so
     // the lines are ruled here, whole pixels thick, across the advances.
     if (font().style & (fontUnderline | fontStrikeOut)) {
@@ -387,20 +381,6 @@ void PainterCanvas::textOut(int x, int y, std::string_view text, std::span<const
                 color);
     }
     painter_->restore();
-}
-
-// Widens every stem by stroking the glyphs' outlines over the drawn run: the run keeps the text
-// (selectable and searchable in a PDF), the stroke is ink only, and the advances stay the face's.
-void PainterCanvas::emboldenGlyphs(const QGlyphRun& run) {
-    const QRawFont& raw = run.rawFont();
-    const QList<quint32> glyphs = run.glyphIndexes();
-    const QList<QPointF> positions = run.positions();
-    QPainterPath outline;
-    for (qsizetype i = 0; i < glyphs.size(); ++i)
-        outline.addPath(raw.pathForGlyph(glyphs[i]).translated(positions[i]));
-    painter_->setRenderHint(QPainter::Antialiasing, true);
-    painter_->strokePath(outline, QPen(toQColor(font().color), raw.pixelSize() * kBoldStroke,
-                                       Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
 }
 
 void PainterCanvas::applyClip() {

@@ -9,7 +9,6 @@
 #include <memory>
 #include <vector>
 
-class QGlyphRun;
 class QPaintDevice;
 
 namespace platform {
@@ -56,7 +55,6 @@ private:
     void init(const PainterCanvasOptions& options);
     void paintPixels(const QRect& rect, const QColor& color, bool xorMode);
     void thinLine(Point from, Point to);
-    void emboldenGlyphs(const QGlyphRun& run);
     bool dashedStroke(Point from, Point to, int count);
     void wideLine(Point from, Point to);
     void applyClip();

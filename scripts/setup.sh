@@ -6,7 +6,7 @@
 set -euo pipefail
 
 KF_PACKAGES=(
-    cmake g++ qt6-base-dev qt6-base-dev-tools libjpeg62-turbo-dev libssl-dev libgtest-dev libgmock-dev
+    cmake g++ qt6-base-dev qt6-base-dev-tools libjpeg62-turbo-dev libfreetype-dev libssl-dev libgtest-dev libgmock-dev
     libbenchmark-dev ccache ninja-build clang libclang-rt-14-dev
     fonts-liberation2 fonts-wine fonts-dejavu-core fontconfig
     cups cups-client libcups2-dev printer-driver-cups-pdf poppler-utils xvfb xauth
