@@ -3,7 +3,7 @@
 
 #include "app/BatchColumns.h"
 #include "app/CertificateWindow.h"
-#include "controls/NumEdit.h"
+#include "app/CommandLine.h"
 #include "platform/Cp1250.h"
 #include "platform/Error.h"
 #include "report/RpReport.h"
@@ -108,13 +108,10 @@ CertificateBatch::CertificateBatch(TForm1& window, const BatchTable& table,
     }
 }
 
+// Values from outside, entered as --field enters them.
 void CertificateBatch::fill(const std::vector<Cell>& cells) {
-    for (const Cell& cell : cells) {
-        cell.edit->setText(cell.value);
-        if (auto* amount = qobject_cast<controls::TNumEdit*>(cell.edit);
-            amount && !cell.value.isEmpty())
-            amount->Reformat();
-    }
+    for (const Cell& cell : cells)
+        EnterFieldText(*cell.edit, cell.value);
 }
 
 std::vector<BatchProblem> CertificateBatch::Prepare(int index, bool append) {
@@ -128,7 +125,10 @@ std::vector<BatchProblem> CertificateBatch::Prepare(int index, bool append) {
                                 .arg(table_.header.size())});
         return problems;
     }
-    fill(startValues_);
+    // The window's own texts back first, as they are: a column left out keeps the field as the
+    // window starts.
+    for (const Cell& cell : startValues_)
+        cell.edit->setText(cell.value);
     fill(common_);
     for (int i = 0; i < row.cells.size(); ++i) {
         if (!columns_[i] && !row.cells[i].isEmpty() && table_.header[i].trimmed().isEmpty())

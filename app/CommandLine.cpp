@@ -238,13 +238,16 @@ std::string FieldError(const TForm1& window, const QString& name, const QString&
 }
 
 void SetField(TForm1& window, const QString& name, const QString& value) {
-    QObject* field = window.FindComponent(name.toStdString());
+    EnterFieldText(*qobject_cast<QLineEdit*>(window.FindComponent(name.toStdString())), value);
+}
+
+void EnterFieldText(QLineEdit& edit, const QString& value) {
     // An amount emptied reads as 0, as when its digits are deleted in the window: the numeric
     // edit never holds an empty text.
-    if (auto* amount = qobject_cast<controls::TNumEdit*>(field))
+    if (auto* amount = qobject_cast<controls::TNumEdit*>(&edit))
         amount->EnterText(typedAmount(value));
     else
-        qobject_cast<QLineEdit*>(field)->setText(value);
+        edit.setText(value);
 }
 
 QString HelpText() {

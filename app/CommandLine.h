@@ -11,6 +11,8 @@
 #include <utility>
 #include <vector>
 
+class QLineEdit;
+
 namespace app {
 
 class TForm1;
@@ -51,6 +53,9 @@ QString HelpText();
 std::string FieldError(const TForm1& window, const QString& name, const QString& value);
 // Sets a field that FieldError accepts; amounts are entered as the numeric edit enters them.
 void SetField(TForm1& window, const QString& name, const QString& value);
+// Puts a value from outside the window (an option, a table's cell) into one of its edits, as
+// SetField does; raises platform::Error for an amount that is no number.
+void EnterFieldText(QLineEdit& edit, const QString& value);
 
 // Carries out the request (a QApplication exists): load, set the fields, save, then export and
 // print; or the batch of --batch. Messages go to err; the exit status is 0 on success, 1 when

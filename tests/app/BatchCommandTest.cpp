@@ -116,6 +116,27 @@ TEST_F(BatchCommand, Cp1250WithSemicolonsAndUtf8WithCommasGiveTheSameThreePages)
     EXPECT_TRUE(pdfText(pdf, 3, 3).contains(u8("leánykori neve: Nagy Éva")));
 }
 
+// An amount in a cell is entered as --field enters it: blanks only group the digits, an empty
+// cell reads as 0, as the numeric edit never holds an empty text.
+TEST_F(BatchCommand, AmountsInCellsAreEnteredAsFieldOptionsEnterThem) {
+    const QString amounts =
+        table("amounts.csv",
+              QByteArray("Edit3;NumEdit1;NumEdit2\nKiss Anna;150 000;\nNagy Béla;1234;7 500\n"));
+    const ProgramRun batch = kf2718({"--batch", amounts, "--pdf", pdf});
+    ASSERT_EQ(batch.exitCode, 0) << batch.err.toStdString();
+    const QString single = folder.filePath("egy.pdf");
+    const ProgramRun one = kf2718({"--field", "Edit3=Kiss Anna", "--field", "NumEdit1=150 000",
+                                   "--field", "NumEdit2=", "--pdf", single});
+    ASSERT_EQ(one.exitCode, 0) << one.err.toStdString();
+    const QString first = pdfText(pdf, 1, 1);
+    EXPECT_TRUE(first.contains(u8("150 000 Ft."))) << first.toStdString();
+    EXPECT_TRUE(first.contains(u8("A családi pótlék összege: 0 Ft."))) << first.toStdString();
+    EXPECT_EQ(first, pdfText(single, 1, 1));
+    const QString second = pdfText(pdf, 2, 2);
+    EXPECT_TRUE(second.contains(u8("1 234 Ft."))) << second.toStdString();
+    EXPECT_TRUE(second.contains(u8("7 500 Ft."))) << second.toStdString();
+}
+
 TEST_F(BatchCommand, PdfDirWritesOneSafelyNamedFilePerRow) {
     const QString list = table("nevek.csv", u8("Edit3;NumEdit2\n"
                                                "Kiss/Nagy Anna;5000\n"
