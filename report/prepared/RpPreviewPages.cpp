@@ -115,7 +115,6 @@ bool TrpPreviewPages::fileCacheOn() const {
 void TrpPreviewPages::Clear() {
     DropCache();
     sources_.clear();
-    lastFiled_.reset();
     Document.Root.Clear();
     Document.Root.Name = "preparedreport";
     Document.Root.Text.clear();
@@ -135,22 +134,8 @@ void TrpPreviewPages::ResetForRun() {
     StopRequested = false;
 }
 
-namespace {
-
-bool sameTree(const TrpXMLItem& a, const TrpXMLItem& b) {
-    if (a.Name != b.Name || a.Text != b.Text || a.Count() != b.Count())
-        return false;
-    for (size_t i = 0; i < a.Count(); ++i)
-        if (!sameTree(a.Item(i), b.Item(i)))
-            return false;
-    return true;
-}
-
-} // namespace
-
 void TrpPreviewPages::FileSourcePage(TrpPage& page) {
-    auto filed = std::make_unique<TrpXMLItem>();
-    TrpXMLItem& form = *filed;
+    TrpXMLItem form;
     TrpComponentXML::Write(page, form, true);
     std::unique_ptr<TrpPage> copy = TrpClassRegistry::CreateAs<TrpPage>(page.ClassName(), nullptr);
     if (!copy) {
@@ -162,11 +147,6 @@ void TrpPreviewPages::FileSourcePage(TrpPage& page) {
     report_.ErrorList.insert(report_.ErrorList.end(), errors.begin(), errors.end());
     const std::string keyPrefix = "Page" + std::to_string(sources_.size()) + ".";
     page.SourceLink = copy.get();
-    // Runs appended to the same pages (one per row of a table) file the same design again and
-    // again; the objects' texts are then those of the copy filed last.
-    std::vector<TrpComponent*> earlier;
-    if (lastFiled_ && errors.empty() && sameTree(*lastFiled_, form))
-        earlier = sources_.back()->AllObjects();
     // The copy holds the same objects in the same order, unless a class could not be created
     // (an error line says so); pairing stops at the first object that differs.
     const std::vector<TrpComponent*> designs = page.AllObjects(), copies = copy->AllObjects();
@@ -177,8 +157,7 @@ void TrpPreviewPages::FileSourcePage(TrpPage& page) {
             break;
         const std::string alias = dictionary_.CreateAlias(aliasPrefixOf(source));
         dictionary_.Add(alias, keyPrefix + source.Name(), &source);
-        source.SourceText =
-            i < earlier.size() ? earlier[i]->SourceText : TrpXMLSerializer::WriteProperties(source);
+        source.SourceText = TrpXMLSerializer::WriteProperties(source);
         source.Alias = alias;
         design.Alias = alias;
         // Only the design object points to its copy: the design objects are replaced after the
@@ -186,9 +165,6 @@ void TrpPreviewPages::FileSourcePage(TrpPage& page) {
         design.SourceLink = &source;
     }
     sources_.push_back(std::move(copy));
-    lastFiled_.reset();
-    if (errors.empty())
-        lastFiled_ = std::move(filed);
 }
 
 int TrpPreviewPages::sourceIndexOf(const std::string& nodeName) const {

@@ -123,8 +123,6 @@ private:
 
     TrpCustomReport& report_;
     std::vector<std::unique_ptr<TrpPage>> sources_;
-    // The design the last source page was copied from, while that page is the last one.
-    std::unique_ptr<TrpXMLItem> lastFiled_;
     TrpDictionary dictionary_;
     TrpXMLFileCache fileCache_;
     std::vector<CachedPage> cache_; // most recently used first

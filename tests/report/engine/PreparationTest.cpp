@@ -4,7 +4,6 @@
 #include "report/common/RpResources.h"
 #include "report/engine/RpEngine.h"
 #include "report/objects/RpBands.h"
-#include "report/xml/RpXmlSerializer.h"
 
 #include <gtest/gtest.h>
 
@@ -79,31 +78,6 @@ TEST(Preparation, DiscardPreviousDecidesWhetherPagesAccumulate) {
     TrpPage* second = r.pages().RebuildPage(1);
     ASSERT_NE(second, nullptr);
     EXPECT_EQ(dynamic_cast<TrpMemoView*>(second->FindByName("Memo2"))->Memo, Names{"<b>Kft.</b>"});
-}
-
-// Appended runs of one design share what they can of its copies; a design changed between them
-// gets a copy of its own, and each page rebuilds from the design it was made with.
-TEST(Preparation, AppendedRunsRebuildFromTheDesignEachWasMadeWith) {
-    CertificateLike r;
-    ASSERT_TRUE(r.report.BuildPreparedPages(true));
-    ASSERT_TRUE(r.report.BuildPreparedPages(false));
-    auto* date = dynamic_cast<TrpMemoView*>(r.report.FindByName("Memo4"));
-    ASSERT_NE(date, nullptr);
-    date->Left = 300;
-    ASSERT_TRUE(r.report.BuildPreparedPages(false));
-    ASSERT_EQ(r.pages().PageCount(), 3);
-    ASSERT_EQ(r.pages().SourcePages().size(), 3u);
-    for (int i = 0; i < 3; ++i) {
-        TrpPage* page = r.pages().RebuildPage(i);
-        ASSERT_NE(page, nullptr);
-        const auto* rebuilt = dynamic_cast<TrpMemoView*>(page->FindByName("Memo4"));
-        ASSERT_NE(rebuilt, nullptr);
-        EXPECT_EQ(rebuilt->Left, i < 2 ? 10 : 300) << "page " << i;
-        EXPECT_EQ(rebuilt->Memo, Names{"Kelt: 2024.05.06."}) << "page " << i;
-        TrpComponent* source = r.pages().SourcePages()[static_cast<size_t>(i)]->FindByName("Memo4");
-        ASSERT_NE(source, nullptr);
-        EXPECT_EQ(source->SourceText, TrpXMLSerializer::WriteProperties(*source));
-    }
 }
 
 TEST(Preparation, ADeclinedNameFailsTheRunWithTheLineTwiceInOneBoxAndAnEmptyPage) {
