@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/EmboldenedFont.h"
 
+#include <QList>
 #include <QRawFont>
 #include <QString>
 #include <algorithm>
@@ -171,14 +172,21 @@ QByteArray encodeSimple(const SimpleGlyph& glyph) {
     return out + flags + xs + ys;
 }
 
-// A composite glyph as it is, less its instructions; its parts are widened on their own.
-std::optional<QByteArray> withoutInstructions(QByteArray glyph) {
+struct Composite {
+    QByteArray glyph; // as it is, less its instructions
+    std::vector<int> parts;
+};
+
+// A composite glyph's parts are widened on their own.
+std::optional<Composite> readComposite(QByteArray glyph) {
     const Reader in(glyph);
+    Composite composite;
     qsizetype at = 10;
     for (;;) {
         if (!in.has(at, 4))
             return std::nullopt;
         const uint16_t flags = in.u16(at);
+        composite.parts.push_back(in.u16(at + 2));
         qsizetype next = at + 4 + (flags & kArgsAreWords ? 4 : 2);
         next += flags & kHasTwoByTwo ? 8 : flags & kHasXYScale ? 4 : flags & kHasScale ? 2 : 0;
         if (!in.has(at, next - at))
@@ -186,7 +194,8 @@ std::optional<QByteArray> withoutInstructions(QByteArray glyph) {
         if (!(flags & kMoreComponents)) {
             set16(glyph, at, flags & ~kHasInstructions);
             glyph.truncate(next);
-            return glyph;
+            composite.glyph = std::move(glyph);
+            return composite;
         }
         at = next;
     }
@@ -285,7 +294,8 @@ std::optional<QByteArray> renamed(const QByteArray& name, const QString& family)
 
 } // namespace
 
-QByteArray emboldenedTrueType(const QRawFont& face, double strengthEm, const QString& family) {
+QByteArray emboldenedTrueType(const QRawFont& face, double strengthEm, const QString& family,
+                              const QList<quint32>& drawn) {
     std::map<QByteArray, QByteArray> tables;
     // What a face needs to be drawn and embedded; hinting programs are left out with the glyphs'
     // instructions, which would place the moved points wrongly.
@@ -315,15 +325,50 @@ QByteArray emboldenedTrueType(const QRawFont& face, double strengthEm, const QSt
     if (strength <= 0)
         return {};
 
+    const auto inRange = [&](qsizetype start, qsizetype end) {
+        return start <= end && end <= glyf.size() && (start == end || end - start >= 10);
+    };
+    // The glyphs drawn, with the parts of the composite ones among them; widening only those
+    // keeps the making of the face quick.
+    std::vector<bool> widen(static_cast<size_t>(glyphs));
+    std::vector<int> pending;
+    for (quint32 g : drawn)
+        if (g < static_cast<quint32>(glyphs) && !widen[g]) {
+            widen[g] = true;
+            pending.push_back(static_cast<int>(g));
+        }
+    const Reader glyphIn(glyf);
+    while (!pending.empty()) {
+        const int g = pending.back();
+        pending.pop_back();
+        const qsizetype start = offset(g), end = offset(g + 1);
+        if (!inRange(start, end))
+            return {};
+        if (start == end || glyphIn.s16(start) >= 0)
+            continue;
+        const std::optional<Composite> composite = readComposite(glyf.mid(start, end - start));
+        if (!composite)
+            return {};
+        for (int part : composite->parts)
+            if (part < glyphs && !widen[static_cast<size_t>(part)]) {
+                widen[static_cast<size_t>(part)] = true;
+                pending.push_back(part);
+            }
+    }
+
     QByteArray newGlyf, newLoca;
     for (int g = 0; g < glyphs; ++g) {
         put32(newLoca, static_cast<uint32_t>(newGlyf.size()));
         const qsizetype start = offset(g), end = offset(g + 1);
+        if (!inRange(start, end))
+            return {};
         if (start == end)
             continue;
-        if (start > end || end > glyf.size() || end - start < 10)
-            return {};
-        const Reader glyphIn(glyf);
+        if (!widen[static_cast<size_t>(g)]) {
+            newGlyf.append(glyf.constData() + start, end - start);
+            newGlyf.append((4 - newGlyf.size() % 4) % 4, '\0');
+            continue;
+        }
         const int oldXMin = glyphIn.s16(start + 2);
         QByteArray glyph;
         if (glyphIn.s16(start) >= 0) {
@@ -344,10 +389,10 @@ QByteArray emboldenedTrueType(const QRawFont& face, double strengthEm, const QSt
                 FT_Outline_Translate(&outline, -(strength / 2), -(strength / 2));
             glyph = encodeSimple(*simple);
         } else {
-            std::optional<QByteArray> composite = withoutInstructions(glyf.mid(start, end - start));
+            std::optional<Composite> composite = readComposite(glyf.mid(start, end - start));
             if (!composite)
                 return {};
-            glyph = *composite;
+            glyph = composite->glyph;
             for (qsizetype at : {2, 4})
                 set16(glyph, at, Reader(glyph).s16(at) - strength / 2);
             for (qsizetype at : {6, 8})

@@ -5,17 +5,19 @@
 // everywhere it is drawn: on screen, on paper, and in a PDF, where each glyph is stored once in
 // the embedded font instead of as a path on every page.
 #include <QByteArray>
+#include <QList>
 
 class QRawFont;
 class QString;
 
 namespace platform {
 
-// The face's TrueType outlines grown by `strengthEm` of the em square across every stem, half on
-// each side, so that advances, glyph origins and the baseline stay where they were; the cmap, the
-// advances and the vertical metrics are the face's own, hinting is left out, and the family is
-// renamed to `family`. Empty when the face has no TrueType outlines or its tables do not hold
-// together.
-QByteArray emboldenedTrueType(const QRawFont& face, double strengthEm, const QString& family);
+// The TrueType outlines of the glyphs drawn (and of their parts) grown by `strengthEm` of the em
+// square across every stem, half on each side, so that advances, glyph origins and the baseline
+// stay where they were; the cmap, the advances and the vertical metrics are the face's own, hinting
+// is left out, and the family is renamed to `family`. Empty when the face has no TrueType outlines
+// or its tables do not hold together. The other glyphs stay as they are.
+QByteArray emboldenedTrueType(const QRawFont& face, double strengthEm, const QString& family,
+                              const QList<quint32>& drawn);
 
 } // namespace platform

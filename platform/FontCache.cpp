@@ -53,7 +53,13 @@ QRawFont emboldenedFor(const QRawFont& face, const CanvasFont& font) {
     auto it = families.find(key);
     if (it == families.end()) {
         const QString family = face.familyName() + QStringLiteral(" KF2718");
-        const QByteArray data = emboldenedTrueType(face, kBoldStrength, family);
+        // Text is kept in code page 1250, so its characters are all that is ever drawn.
+        std::string every;
+        for (int c = 0x20; c < 0x100; ++c)
+            every += static_cast<char>(c);
+        QList<quint32> drawn = face.glyphIndexesForString(toUnicode(every));
+        drawn.push_back(0); // what stands for a character the face lacks
+        const QByteArray data = emboldenedTrueType(face, kBoldStrength, family, drawn);
         const bool added = !data.isEmpty() && QFontDatabase::addApplicationFontFromData(data) >= 0;
         if (!added)
             qWarning("The bold face %s %s could not be widened; it is drawn as it is",

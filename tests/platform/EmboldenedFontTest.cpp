@@ -70,7 +70,7 @@ TEST(EmboldenedFont, KeepsGlyphsAdvancesAndMetricsAndGrowsEveryOutlineEvenly) {
 
 // Without a face there is nothing to widen, and the text is drawn in the face as it is.
 TEST(EmboldenedFont, GivesNothingForAnInvalidFace) {
-    EXPECT_TRUE(emboldenedTrueType(QRawFont(), 0.075, QStringLiteral("Widened")).isEmpty());
+    EXPECT_TRUE(emboldenedTrueType(QRawFont(), 0.075, QStringLiteral("Widened"), {0}).isEmpty());
 }
 
 // Widened bold is stored once in a PDF's embedded font: a page of it costs about what a page of
