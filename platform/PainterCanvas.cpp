@@ -5,7 +5,6 @@
 
 #include <QGlyphRun>
 #include <QPaintDevice>
-#include <QPainterPath>
 #include <algorithm>
 #include <array>
 #include <cmath>
