@@ -158,11 +158,12 @@ std::vector<std::string> textToLines(const std::string& text) {
 
 std::string hexText(const std::string& bytes) {
     static constexpr char digits[] = "0123456789ABCDEF";
-    std::string hex;
-    hex.reserve(bytes.size() * 2);
+    // Pictures are stored this way, tens of kilobytes each, every time a design is saved.
+    std::string hex(bytes.size() * 2, '\0');
+    char* out = hex.data();
     for (unsigned char b : bytes) {
-        hex += digits[b >> 4];
-        hex += digits[b & 15];
+        *out++ = digits[b >> 4];
+        *out++ = digits[b & 15];
     }
     return hex;
 }

@@ -3,13 +3,31 @@
 
 #include "platform/Error.h"
 
+#include <algorithm>
+
 namespace report {
+namespace {
+
+bool needsEscape(char c) {
+    return c == '\n' || c == '\r' || c == '"' || c == '&' || c == '<' || c == '>';
+}
+
+} // namespace
 
 std::string xmlEscape(std::string_view value) {
+    // Most of a value needs no escape (a picture's hexadecimal bytes none at all): runs of plain
+    // characters are copied at once.
     std::string out;
     out.reserve(value.size());
-    for (char c : value) {
-        switch (c) {
+    size_t from = 0;
+    for (;;) {
+        size_t at = from;
+        while (at < value.size() && !needsEscape(value[at]))
+            ++at;
+        out.append(value, from, at - from);
+        if (at == value.size())
+            return out;
+        switch (value[at]) {
         case '\n':
             out += "&#10;";
             break;
@@ -25,14 +43,11 @@ std::string xmlEscape(std::string_view value) {
         case '<':
             out += "&#60;";
             break;
-        case '>':
-            out += "&#62;";
-            break;
         default:
-            out += c;
+            out += "&#62;";
         }
+        from = at + 1;
     }
-    return out;
 }
 
 std::string xmlUnescape(std::string_view value) {
@@ -41,7 +56,13 @@ std::string xmlUnescape(std::string_view value) {
     std::string out;
     out.reserve(value.size());
     for (size_t i = 0; i < value.size(); ++i) {
-        const size_t semicolon = value[i] == '&' ? value.find(';', i) : std::string_view::npos;
+        if (value[i] != '&') {
+            const size_t next = std::min(value.find('&', i), value.size());
+            out.append(value, i, next - i);
+            i = next - 1;
+            continue;
+        }
+        const size_t semicolon = value.find(';', i);
         if (semicolon == std::string_view::npos || semicolon - i > 8) {
             out += value[i];
             continue;

@@ -253,6 +253,12 @@ TEST(XmlText, EscapesRoundTripAndReferencesDecode) {
     EXPECT_EQ(xmlEscape(value), "a&#10;b&#13;c&#34;d&#38;e&#60;f&#62;g'\xF5");
     EXPECT_EQ(xmlUnescape(xmlEscape(value)), value);
     EXPECT_EQ(xmlUnescape("&amp;&lt;&#x41;&#65;&bogus;&#999;&"), "&<AA&bogus;&#999;&");
+    // Plain runs between the references, at either end, or nothing but them.
+    EXPECT_EQ(xmlEscape(""), "");
+    EXPECT_EQ(xmlEscape("<0A1B>"), "&#60;0A1B&#62;");
+    EXPECT_EQ(xmlEscape("0A1B2C"), "0A1B2C");
+    EXPECT_EQ(xmlUnescape("x&lt;&gt;y&amp;"), "x<>y&");
+    EXPECT_EQ(xmlUnescape("plain"), "plain");
     const TrpAttributes attributes = parseAttributes(R"( a="1"  b = "x&#34;y" c="")");
     ASSERT_EQ(attributes.size(), 3u);
     EXPECT_EQ(attributes[1], (std::pair<std::string, std::string>{"b", "x\"y"}));
