@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <tuple>
 
 namespace platform {
@@ -28,8 +29,8 @@ QFont qtFontFor(const CanvasFont& font) {
 
 struct CachedFont {
     QRawFont raw;
-    QRawFont ink;
     bool thinBold;
+    std::optional<QRawFont> ink; // made when first drawn with: asking for the face needs none
 };
 
 // The stems a thin bold face lacks, as a share of the em: Tahoma's stems are 0.09 em, and this
@@ -74,7 +75,7 @@ QRawFont emboldenedFor(const QRawFont& face, const CanvasFont& font) {
     return ink.familyName() == it->second ? ink : face;
 }
 
-const CachedFont& cachedFont(const CanvasFont& font) {
+CachedFont& cachedFont(const CanvasFont& font) {
     // A page uses a handful of fonts; the bound only keeps a long session from growing the cache.
     // Never destroyed: raw fonts must not outlive the application object at exit.
     static auto& cache = *new std::map<FontKey, CachedFont>;
@@ -86,8 +87,7 @@ const CachedFont& cachedFont(const CanvasFont& font) {
             cache.clear();
         QRawFont raw = QRawFont::fromFont(qtFontFor(font));
         const bool thin = isThinBold(raw);
-        QRawFont ink = thin ? emboldenedFor(raw, font) : raw;
-        it = cache.emplace(key, CachedFont{std::move(raw), std::move(ink), thin}).first;
+        it = cache.emplace(key, CachedFont{std::move(raw), thin, std::nullopt}).first;
     }
     return it->second;
 }
@@ -99,7 +99,10 @@ const QRawFont& rawFontFor(const CanvasFont& font) {
 }
 
 const QRawFont& inkFontFor(const CanvasFont& font) {
-    return cachedFont(font).ink;
+    CachedFont& cached = cachedFont(font);
+    if (!cached.ink)
+        cached.ink = cached.thinBold ? emboldenedFor(cached.raw, font) : cached.raw;
+    return *cached.ink;
 }
 
 bool hasThinBoldStems(const CanvasFont& font) {
