@@ -330,9 +330,11 @@ void TForm1::showEvent(QShowEvent* event) {
     if (!std::exchange(shownOnce_, true)) {
         // Labels size themselves to their text. Measuring loads their fonts, which a window that
         // is never shown (the command-line export) need not pay for.
+        QList<FittedLabel*> labels;
         for (QObject* c : components_)
             if (auto* label = qobject_cast<FittedLabel*>(c))
-                label->Fit();
+                labels.append(label);
+        FittedLabel::FitAll(labels);
         // The first field is entered as by the keyboard: its text selected, so that what the
         // user types replaces the "-". The window may not be active yet, so the focus-in that
         // would select it can come later with another reason: select it here.
