@@ -45,7 +45,9 @@ constexpr int kContentHeight = 489; // the lower edge of Panel1
 constexpr int kWheelStep = 20;
 
 QFont pixelFont(const QString& family, int pixels, bool bold = false) {
-    QFont font(family);
+    // A face that is not installed is drawn in its substitute; asking for the substitute itself
+    // spares Qt the search for the missing face (through fontconfig) before it takes it.
+    QFont font(QFont::substitute(family));
     font.setPixelSize(pixels);
     font.setBold(bold);
     return font;
