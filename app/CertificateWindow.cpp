@@ -45,7 +45,9 @@ constexpr int kContentHeight = 489; // the lower edge of Panel1
 constexpr int kWheelStep = 20;
 
 QFont pixelFont(const QString& family, int pixels, bool bold = false) {
-    QFont font(family);
+    // A face that is not installed is drawn in its substitute; asking for the substitute itself
+    // spares Qt the search for the missing face (through fontconfig) before it takes it.
+    QFont font(QFont::substitute(family));
     font.setPixelSize(pixels);
     font.setBold(bold);
     return font;
@@ -330,9 +332,11 @@ void TForm1::showEvent(QShowEvent* event) {
     if (!std::exchange(shownOnce_, true)) {
         // Labels size themselves to their text. Measuring loads their fonts, which a window that
         // is never shown (the command-line export) need not pay for.
+        QList<FittedLabel*> labels;
         for (QObject* c : components_)
             if (auto* label = qobject_cast<FittedLabel*>(c))
-                label->Fit();
+                labels.append(label);
+        FittedLabel::FitAll(labels);
         // The first field is entered as by the keyboard: its text selected, so that what the
         // user types replaces the "-". The window may not be active yet, so the focus-in that
         // would select it can come later with another reason: select it here.

@@ -2,12 +2,27 @@
 #include "app/FittedLabel.h"
 
 #include <algorithm>
+#include <map>
+#include <tuple>
 
 namespace app {
 namespace {
 
 // Narrower than this the letters would look squashed; a text that needs more gets a wider box.
 constexpr int kNarrowestStretch = 80;
+
+// The width a label takes for its text in the font.
+int widthIn(QLabel* label, const QFont& font) {
+    label->setFont(font);
+    label->adjustSize();
+    return label->width();
+}
+
+QFont unstretched(QFont font) {
+    if (font.stretch() != QFont::AnyStretch && font.stretch() != QFont::Unstretched)
+        font.setStretch(QFont::Unstretched);
+    return font;
+}
 
 } // namespace
 
@@ -16,43 +31,59 @@ FittedLabel::FittedLabel(const QString& text, QWidget* parent, int designWidth)
     , designWidth_(designWidth) {}
 
 void FittedLabel::Fit() {
-    // Every stretch tried loads a font engine of its own, the costliest step of showing the
-    // window, so the search tries as few as it can. No stretch asked for is the unstretched face
-    // already; asking for 100 would load that face a second time.
-    QFont narrowed = font();
-    if (narrowed.stretch() != QFont::AnyStretch && narrowed.stretch() != QFont::Unstretched) {
-        narrowed.setStretch(QFont::Unstretched);
-        setFont(narrowed);
-    }
-    adjustSize();
-    const int natural = width();
-    if (natural <= designWidth_)
-        return;
-    // Glyph advances scale with the stretch, but hinting rounds each of them, so the width is
-    // not proportional to it. The answer is the widest stretch up to the proportion that fits:
-    // guess from the width the last try gave, then check the stretch one wider.
-    int fits = 0;                                   // the widest stretch seen to fit
-    int tooWide = designWidth_ * 100 / natural + 1; // the narrowest seen not to fit
-    int stretch = tooWide - 1;
-    while (stretch >= kNarrowestStretch && stretch > fits && stretch < tooWide) {
-        narrowed.setStretch(stretch);
-        setFont(narrowed);
-        adjustSize();
-        if (width() <= designWidth_) {
-            fits = stretch;
-            ++stretch;
-        } else {
-            tooWide = stretch;
-            stretch = std::min(stretch - 1, stretch * designWidth_ / width());
+    FitAll({this});
+}
+
+void FittedLabel::FitAll(const QList<FittedLabel*>& labels) {
+    // Labels of one face, size and style, each with its natural width, that are too wide.
+    std::map<QString, std::pair<QFont, QList<std::pair<FittedLabel*, int>>>> crowded;
+    for (FittedLabel* label : labels) {
+        const QFont font = unstretched(label->font());
+        const int natural = widthIn(label, font);
+        if (natural > label->designWidth_) {
+            auto& group = crowded[font.key()];
+            group.first = font;
+            group.second.append({label, natural});
         }
     }
-    // The last try may have been the one too wide; a text that fits at no stretch gets the
-    // narrowest.
-    const int chosen = std::max(fits, kNarrowestStretch);
-    if (narrowed.stretch() != chosen) {
-        narrowed.setStretch(chosen);
-        setFont(narrowed);
-        adjustSize();
+    for (auto& [key, group] : crowded) {
+        auto& [font, members] = group;
+        // Every stretch tried loads a font engine of its own, so the search tries as few as it
+        // can. Glyph advances scale with the stretch, but hinting rounds each of them, so a
+        // width is not proportional to it. The answer is the widest stretch up to the
+        // proportion the most cramped label needs at which all fit: guess from the widths the
+        // last try gave, then check the stretch one wider. (No stretch asked for is the
+        // unstretched face already; asking for 100 would load that face a second time.)
+        int tooWide = 101; // the narrowest stretch seen not to fit
+        for (const auto& [label, natural] : members)
+            tooWide = std::min(tooWide, label->designWidth_ * 100 / natural + 1);
+        int fits = 0; // the widest stretch seen to fit
+        int stretch = tooWide - 1;
+        QFont narrowed = font;
+        while (stretch >= kNarrowestStretch && stretch > fits && stretch < tooWide) {
+            narrowed.setStretch(stretch);
+            int guess = stretch;
+            for (const auto& member : members) {
+                FittedLabel* label = member.first;
+                const int width = widthIn(label, narrowed);
+                if (width > label->designWidth_)
+                    guess = std::min({guess, stretch - 1, stretch * label->designWidth_ / width});
+            }
+            if (guess == stretch) {
+                fits = stretch++;
+            } else {
+                tooWide = stretch;
+                stretch = guess;
+            }
+        }
+        // The last try may have been one too wide; texts that fit at no stretch get the
+        // narrowest.
+        const int chosen = std::max(fits, kNarrowestStretch);
+        if (narrowed.stretch() != chosen) {
+            narrowed.setStretch(chosen);
+            for (const auto& member : members)
+                widthIn(member.first, narrowed);
+        }
     }
 }
 

@@ -18,6 +18,12 @@ public:
     // Sizes the label to its text within the design width. Measuring loads the font, which a
     // window that is never shown need not pay for: the window calls it when it is first shown.
     void Fit();
+    // Fits several labels, as Fit does, except that the labels of one font that must be narrowed
+    // share one stretch: the widest at which all of them fit, up to the proportion the most
+    // cramped of them needs. Each stretch is a font engine of its own, the costliest step of
+    // showing a window, so one per font replaces one per label; the narrowed labels of a window
+    // then also show letters of one width.
+    static void FitAll(const QList<FittedLabel*>& labels);
 
 private:
     int designWidth_;

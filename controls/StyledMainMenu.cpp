@@ -2,6 +2,7 @@
 #include "controls/StyledMainMenu.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -117,11 +118,17 @@ void PaintBarGradient(QPainter& canvas, const QRect& rect, TColor from, TColor t
     const TColor end = platform::colorToRgb(to);
     const bool columns = direction == gdHorizontal;
     const int extent = columns ? rect.width() : rect.height();
+    // One pixel per colour in a strip, stretched across the bar: one image drawn instead of a
+    // rectangle filled per pixel column. Unsmoothed stretching keeps every colour exact.
+    QImage strip(columns ? QSize(extent, 1) : QSize(1, extent), QImage::Format_RGB32);
     for (int p = 0; p < extent; ++p) {
-        const QRect line = columns ? QRect(rect.left() + p, rect.top(), 1, rect.height())
-                                   : QRect(rect.left(), rect.top() + p, rect.width(), 1);
-        canvas.fillRect(line, platform::toQColor(blend(start, end, p, extent)));
+        const QColor c = platform::toQColor(blend(start, end, p, extent));
+        strip.setPixel(columns ? p : 0, columns ? 0 : p, c.rgb());
     }
+    canvas.save();
+    canvas.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    canvas.drawImage(rect, strip);
+    canvas.restore();
 }
 
 void PaintBarSection(QPainter& canvas, const QRect& full, const QRect& clip, TColor from, TColor to,

@@ -61,3 +61,46 @@ TEST(FittedLabel, KeepsItsFontWhenTheTextFitsAndNarrowsNoFurtherThanFourFifths) 
     EXPECT_EQ(cramped.font().stretch(), 80);
     EXPECT_GT(cramped.width(), natural / 2);
 }
+
+TEST(FittedLabel, LabelsOfOneFontThatMustBeNarrowedShareTheWidestStretchAtWhichAllFit) {
+    const QString shortText = QString::fromUtf8("Mióta áll alkalmazásban:");
+    QLabel probe(shortText);
+    probe.setFont(arial15());
+    probe.adjustSize();
+    const int shortNatural = probe.width();
+    const int natural = widthAt(QFont::Unstretched);
+    // One label a little too wide, one much too wide, one roomy; a bold one of another font.
+    FittedLabel slightly(kText, nullptr, natural - 3);
+    FittedLabel cramped(shortText, nullptr, shortNatural * 9 / 10);
+    FittedLabel roomy(shortText, nullptr, shortNatural + 5);
+    QFont bold = arial15();
+    bold.setBold(true);
+    FittedLabel other(kText, nullptr, natural - 3);
+    for (FittedLabel* label : {&slightly, &cramped, &roomy})
+        label->setFont(arial15());
+    other.setFont(bold);
+    FittedLabel::FitAll({&slightly, &cramped, &roomy, &other});
+
+    EXPECT_EQ(roomy.font().stretch(), QFont::AnyStretch);
+    EXPECT_EQ(roomy.width(), shortNatural);
+    const int shared = cramped.font().stretch();
+    EXPECT_EQ(slightly.font().stretch(), shared);
+    EXPECT_LT(shared, 100);
+    EXPECT_LE(slightly.width(), slightly.DesignWidth());
+    EXPECT_LE(cramped.width(), cramped.DesignWidth());
+    // The widest stretch at which both fit, up to the proportion the cramped label needs: one
+    // wider within it leaves the cramped label too wide.
+    const int proportion = cramped.DesignWidth() * 100 / shortNatural;
+    EXPECT_LE(shared, proportion);
+    if (shared + 1 <= proportion) {
+        FittedLabel wider(shortText, nullptr, cramped.DesignWidth());
+        QFont font = arial15();
+        font.setStretch(shared + 1);
+        wider.setFont(font);
+        wider.adjustSize();
+        EXPECT_GT(wider.width(), wider.DesignWidth());
+    }
+    // Another font is fitted on its own: the slightly too wide bold text needs little narrowing.
+    EXPECT_GT(other.font().stretch(), shared);
+    EXPECT_LE(other.width(), other.DesignWidth());
+}
