@@ -45,6 +45,21 @@ bool isThinBold(const QRawFont& raw) {
            raw.fontTable("name").contains(wine);
 }
 
+// The face a font name, weight and slant resolve to, found once: every size of it is the same
+// face at another scale, and each search through the font configuration costs as much as
+// laying out a page of text.
+QRawFont faceFor(const CanvasFont& font) {
+    static auto& faces = *new std::map<std::tuple<std::string, bool, bool>, QRawFont>;
+    const std::tuple key{font.name, (font.style & fontBold) != 0, (font.style & fontItalic) != 0};
+    auto it = faces.find(key);
+    if (it == faces.end()) {
+        if (faces.size() >= 64)
+            faces.clear();
+        it = faces.emplace(key, QRawFont::fromFont(qtFontFor(font))).first;
+    }
+    return it->second;
+}
+
 // One widened face for every size, made once. It is registered with the font database, as a
 // font from a file would be: QPdfWriter embeds only such fonts and draws any other text as
 // outlines without a text layer.
@@ -71,7 +86,8 @@ QRawFont emboldenedFor(const QRawFont& face, const CanvasFont& font) {
         return face;
     CanvasFont widened = font;
     widened.name = toCp1250(it->second);
-    QRawFont ink = QRawFont::fromFont(qtFontFor(widened));
+    QRawFont ink = faceFor(widened);
+    ink.setPixelSize(face.pixelSize());
     return ink.familyName() == it->second ? ink : face;
 }
 
@@ -85,7 +101,8 @@ CachedFont& cachedFont(const CanvasFont& font) {
     if (it == cache.end()) {
         if (cache.size() >= 256)
             cache.clear();
-        QRawFont raw = QRawFont::fromFont(qtFontFor(font));
+        QRawFont raw = faceFor(font);
+        raw.setPixelSize(std::max(1, font.pixelHeight));
         const bool thin = isThinBold(raw);
         it = cache.emplace(key, CachedFont{std::move(raw), thin, std::nullopt}).first;
     }
