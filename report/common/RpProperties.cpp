@@ -3,6 +3,7 @@
 
 #include "platform/Error.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -169,20 +170,26 @@ std::string hexText(const std::string& bytes) {
 }
 
 std::string textToBytes(const std::string& hex) {
-    const auto nibble = [&](char c) -> int {
-        if (c >= '0' && c <= '9')
-            return c - '0';
-        if (c >= 'A' && c <= 'F')
-            return c - 'A' + 10;
-        if (c >= 'a' && c <= 'f')
-            return c - 'a' + 10;
-        invalid(hex.substr(0, 16), "hexadecimal");
-    };
+    // A picture's bytes, read back every time a design is loaded: one table look-up a digit.
+    static constexpr auto values = [] {
+        std::array<int8_t, 256> v{};
+        v.fill(-1);
+        for (int c = 0; c < 10; ++c)
+            v['0' + c] = static_cast<int8_t>(c);
+        for (int c = 0; c < 6; ++c)
+            v['A' + c] = v['a' + c] = static_cast<int8_t>(10 + c);
+        return v;
+    }();
     if (hex.size() % 2)
         invalid(hex.substr(0, 16), "hexadecimal");
     std::string bytes(hex.size() / 2, '\0');
-    for (size_t i = 0; i < bytes.size(); ++i)
-        bytes[i] = static_cast<char>(nibble(hex[2 * i]) << 4 | nibble(hex[2 * i + 1]));
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        const int high = values[static_cast<unsigned char>(hex[2 * i])];
+        const int low = values[static_cast<unsigned char>(hex[2 * i + 1])];
+        if (high < 0 || low < 0)
+            invalid(hex.substr(0, 16), "hexadecimal");
+        bytes[i] = static_cast<char>(high << 4 | low);
+    }
     return bytes;
 }
 

@@ -4,12 +4,19 @@
 #include "platform/Error.h"
 
 #include <algorithm>
+#include <array>
 
 namespace report {
 namespace {
 
 bool needsEscape(char c) {
-    return c == '\n' || c == '\r' || c == '"' || c == '&' || c == '<' || c == '>';
+    static constexpr auto escaped = [] {
+        std::array<bool, 256> e{};
+        for (unsigned char c : {'\n', '\r', '"', '&', '<', '>'})
+            e[c] = true;
+        return e;
+    }();
+    return escaped[static_cast<unsigned char>(c)];
 }
 
 } // namespace

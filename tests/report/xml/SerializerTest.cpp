@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/RpReport.h"
+#include "report/common/RpProperties.h"
 #include "report/objects/RpBands.h"
 #include "report/objects/RpComponentXml.h"
 #include "report/objects/RpLineView.h"
@@ -246,6 +247,20 @@ TEST(Serializer, SetsAndEnumerationsReadNamesOrNumbers) {
     EXPECT_THROW(TrpXMLSerializer::SetProperty(memo, "HAlign", "9"), platform::Error);
     EXPECT_THROW(TrpXMLSerializer::SetProperty(memo, "Frame", "1"), platform::Error);
     EXPECT_THROW(TrpXMLSerializer::SetProperty(memo, "GapX.Y", "1"), platform::Error);
+}
+
+// Pictures are stored as hexadecimal text: every byte reads back, digits of either case, and
+// anything else is refused rather than read as some byte.
+TEST(PropertyText, HexadecimalBytesRoundTripAndBadDigitsAreRefused) {
+    std::string every;
+    for (int b = 0; b < 256; ++b)
+        every += static_cast<char>(b);
+    EXPECT_EQ(hexText(std::string("\x00\x7F\xAB", 3)), "007FAB");
+    EXPECT_EQ(textToBytes(hexText(every)), every);
+    EXPECT_EQ(textToBytes("abCD"), "\xAB\xCD");
+    EXPECT_EQ(textToBytes(""), "");
+    for (const char* bad : {"0", "0G", "G0", "0 ", "-1", "0x"})
+        EXPECT_THROW(textToBytes(bad), platform::Error) << bad;
 }
 
 TEST(XmlText, EscapesRoundTripAndReferencesDecode) {
