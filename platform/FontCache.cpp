@@ -48,14 +48,21 @@ bool isThinBold(const QRawFont& raw) {
 // The face a font name, weight and slant resolve to, found once: every size of it is the same
 // face at another scale, and each search through the font configuration costs as much as
 // laying out a page of text.
-QRawFont faceFor(const CanvasFont& font) {
-    static auto& faces = *new std::map<std::tuple<std::string, bool, bool>, QRawFont>;
+struct Face {
+    QRawFont raw;
+    bool thinBold;
+};
+
+const Face& faceFor(const CanvasFont& font) {
+    static auto& faces = *new std::map<std::tuple<std::string, bool, bool>, Face>;
     const std::tuple key{font.name, (font.style & fontBold) != 0, (font.style & fontItalic) != 0};
     auto it = faces.find(key);
     if (it == faces.end()) {
         if (faces.size() >= 64)
             faces.clear();
-        it = faces.emplace(key, QRawFont::fromFont(qtFontFor(font))).first;
+        QRawFont raw = QRawFont::fromFont(qtFontFor(font));
+        const bool thin = isThinBold(raw);
+        it = faces.emplace(key, Face{std::move(raw), thin}).first;
     }
     return it->second;
 }
@@ -86,7 +93,7 @@ QRawFont emboldenedFor(const QRawFont& face, const CanvasFont& font) {
         return face;
     CanvasFont widened = font;
     widened.name = toCp1250(it->second);
-    QRawFont ink = faceFor(widened);
+    QRawFont ink = faceFor(widened).raw;
     ink.setPixelSize(face.pixelSize());
     return ink.familyName() == it->second ? ink : face;
 }
@@ -101,10 +108,10 @@ CachedFont& cachedFont(const CanvasFont& font) {
     if (it == cache.end()) {
         if (cache.size() >= 256)
             cache.clear();
-        QRawFont raw = faceFor(font);
+        const Face& face = faceFor(font);
+        QRawFont raw = face.raw;
         raw.setPixelSize(std::max(1, font.pixelHeight));
-        const bool thin = isThinBold(raw);
-        it = cache.emplace(key, CachedFont{std::move(raw), thin, std::nullopt}).first;
+        it = cache.emplace(key, CachedFont{std::move(raw), face.thinBold, std::nullopt}).first;
     }
     return it->second;
 }
